@@ -1,0 +1,89 @@
+#include "progsim/memory_chip.h"
+
+#include <algorithm>
+
+#include "common/atomic_file.h"
+#include "common/text_file.h"
+
+namespace progsim {
+
+Physics Physics_Of_Family(int family) {
+  switch (family) {
+    case 13: case 27:                   // page-write flash erases each page itself
+    case 14: case 15: case 16:          // static RAM and timekeepers
+    case 19: case 20: case 21: case 22: // parallel EEPROM
+    case 50: case 51: case 52: case 53: case 54: case 55: case 56:
+    case 57: case 58: case 59: case 60: case 68:  // serial EEPROM
+    case 96:                            // 52B33H EEPROM
+      return Physics::Any_Value;
+    case 45: case 46: case 47: case 87:
+      return Physics::Set_Bits;
+    default:
+      return Physics::Clear_Bits;
+  }
+}
+
+uint8_t Erased_Value_Of_Family(int family) {
+  return Physics_Of_Family(family) == Physics::Set_Bits ? 0x00 : 0xFF;
+}
+
+void Memory_Chip::Set_Family(int family) {
+  family_ = family;
+  physics_ = Physics_Of_Family(family);
+  erased_ = Erased_Value_Of_Family(family);
+}
+
+void Memory_Chip::Grow(uint32_t size) {
+  if (size > bytes_.size()) bytes_.resize(size, erased_);
+}
+
+uint8_t Memory_Chip::Read(uint32_t address) {
+  if (address >= kMaxSize) return erased_;
+  Touch(address);
+  return address < bytes_.size() ? bytes_[address] : erased_;
+}
+
+bool Memory_Chip::Program(uint32_t address, uint8_t value) {
+  if (address >= kMaxSize) return false;
+  Touch(address);
+  Grow(address + 1);
+  uint8_t& cell = bytes_[address];
+  switch (physics_) {
+    case Physics::Any_Value: cell = value; break;
+    case Physics::Clear_Bits: cell &= value; break;
+    case Physics::Set_Bits: cell |= value; break;
+  }
+  return cell == value;
+}
+
+void Memory_Chip::Poke(uint32_t address, uint8_t value) {
+  if (address >= kMaxSize) return;
+  Touch(address);
+  Grow(address + 1);
+  bytes_[address] = value;
+}
+
+void Memory_Chip::Erase(uint32_t first, uint32_t last) {
+  last = std::min(last, kMaxSize - 1);
+  if (first > last) return;
+  Touch(last);
+  if (first >= bytes_.size()) return;  // never written: already erased
+  std::fill(bytes_.begin() + first, bytes_.begin() + std::min<size_t>(last + 1, bytes_.size()),
+            erased_);
+}
+
+std::string Memory_Chip::Load(const std::string& path) {
+  auto data = common::Read_Whole_File(path, kMaxSize);
+  if (!data) return "";  // no file yet: a blank chip
+  bytes_.assign(data->begin(), data->end());
+  touched_end_ = static_cast<uint32_t>(bytes_.size());
+  return "";
+}
+
+std::string Memory_Chip::Save(const std::string& path) {
+  Grow(touched_end_);
+  return common::Write_Whole_File(
+      path, std::string_view(reinterpret_cast<const char*>(bytes_.data()), touched_end_));
+}
+
+}  // namespace progsim
