@@ -13,7 +13,7 @@ namespace proglink {
 
 class Message_Area;
 
-enum class Colour { Default, Yellow, Lime, Red };
+enum class Colour { Default, Yellow, Lime, Red, Silver, Blue };
 
 enum class Box { Information, Warning, Error };
 

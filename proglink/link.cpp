@@ -40,9 +40,11 @@ void Link::Lost_On_Write() {
   if (!variant_.kv9) memo1_.Show(true);
   memo1_.Insert(kWriteTimeout);
   Status_Tag = 1;
-  if (Enable_Controls) Enable_Controls();
+  // Lost before the controls come back, so that the device buttons stay disabled until the
+  // programmer is found again.
   Connection = 0;
   Stop_Code = 7;
+  if (Enable_Controls) Enable_Controls();
 }
 
 void Link::Send_Packet() {

@@ -1,0 +1,59 @@
+// Win_KV9's state: everything its routines work on, for the whole run. The window shows it;
+// the routines of each part (free functions taking a Kv9&) change it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "proglink/controls.h"
+#include "proglink/host.h"
+#include "proglink/link.h"
+
+namespace memprog {
+
+constexpr uint32_t kImageSize = 0x1000000;  // 16 MiB
+
+struct Kv9 : proglink::Device_Setup {
+  explicit Kv9(proglink::Host& host);
+
+  proglink::Host& host;
+  proglink::Controls ui;
+  proglink::Link link;
+
+  // The image buffer: allocated once, all zero at start, never resized.
+  std::unique_ptr<uint8_t[]> Image_Buffer;
+
+  // ---- the selected device (Device_Setup holds the family, Vpp selection, device code, clock
+  // type, pass, pulse, page size and the device range)
+  int32_t Dev_Last_Add = 0;
+  int Blank_Value = 255;
+  int Id_Last = 0;
+  int Erase_Type = 0;     // Erase_But's Tag
+  int Security_Type = 0;  // Security's Tag
+  int Protect_Type = 0;   // Protect's Tag
+  int Prog_ID_Tag = 0;    // Prog_ID's Tag
+  int Byte_Order = 0;     // Flash_x16's Tag: 0 "R/W as Lo/Hi", 1 "R/W as Hi/Lo"
+  int List_Index = -1;    // Device_Box1's selected line
+
+  // ---- buffer, ranges and files
+  int32_t Hex_Start_Add = 0;
+  int32_t Hex_End_Add = 0xFFFFFF;
+  int32_t Hex_Offset = 0;
+  int Prg_Type = 0;        // Prg_Type_But's Tag: 0 byte, 1 word even/high, 2 word odd/low
+  int File_Type = 0;       // File_Type's Tag
+  int Buffer_Loaded = 0;   // Load_But's Tag: 1 once a checksum has run
+  uint16_t Chk_Sum = 0;
+  int Edit_Field = 0;      // Edit_Add's Tag: which value the entry field edits
+  std::string Open_File_Name;  // the open dialog's file name: the last file loaded
+
+  // ---- options
+  int Auto_Verify = 1;  // Auto_Verify's Tag
+  int Auto_ID = 1;      // Auto_ID's Tag
+
+  // ---- program
+  std::string Prog_Dir;  // the working directory at the first activation
+  bool Activated = false;
+};
+
+}  // namespace memprog

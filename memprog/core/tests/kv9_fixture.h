@@ -1,0 +1,54 @@
+// Win_KV9's logic on a fresh simulated programmer, in a folder of its own, with a recording host.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "memprog/core/kv9.h"
+#include "memprog/core/main_form.h"
+#include "progsim/programmer.h"
+#include "proglink/testing/recording_host.h"
+
+namespace memprog {
+
+class Kv9Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::path(::testing::TempDir()) /
+           ("kv9_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    old_dir_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);
+  }
+  void TearDown() override { std::filesystem::current_path(old_dir_); }
+
+  // Creates the window's logic and runs its start-up sequence.
+  void Start(progsim::Options o = {}) {
+    sim = &progsim::Install(o);
+    k = std::make_unique<Kv9>(host);
+    FormCreate(*k);
+    FormActivate(*k);
+    sim->Clear_Log();
+  }
+  proglink::Controls& ui() { return k->ui; }
+  bool Enabled(const char* name) { return k->ui[name].enabled; }
+  bool Visible(const char* name) { return k->ui[name].visible; }
+  std::vector<uint8_t> Codes() {
+    std::vector<uint8_t> out;
+    for (auto& t : sim->Sent()) out.push_back(t.Code());
+    return out;
+  }
+
+  progsim::Programmer* sim = nullptr;
+  proglink::Recording_Host host;
+  std::unique_ptr<Kv9> k;
+
+ private:
+  std::filesystem::path dir_, old_dir_;
+};
+
+}  // namespace memprog

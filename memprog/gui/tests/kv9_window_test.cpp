@@ -1,0 +1,101 @@
+// Win_KV9's window, offscreen: controls found by their names, clicked as a user would.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "memprog/gui/kv9_window.h"
+#include "progsim/programmer.h"
+
+namespace {
+
+class Kv9_Window_Test : public QObject {
+  Q_OBJECT
+
+  // A started window: the first activation has run.
+  struct Started {
+    QTemporaryDir dir;
+    std::unique_ptr<memprog::Kv9_Window> w;
+    QStringList messages;
+
+    explicit Started(progsim::Options o = {}) {
+      QDir::setCurrent(dir.path());
+      progsim::Install(o);
+      w = std::make_unique<memprog::Kv9_Window>();
+      w->Form().Message_Hook = [this](const std::string& text, proglink::Box) {
+        messages << QString::fromStdString(text);
+      };
+      w->Form().show();
+      QTRY_VERIFY(w->Logic().Activated);
+    }
+    template <typename T>
+    T* Find(const char* name) {
+      T* c = w->Form().findChild<T*>(name);
+      if (!c) qFatal("no control %s", name);
+      return c;
+    }
+    QColor Background(const char* name) {
+      return Find<QWidget>(name)->palette().color(QPalette::Window);
+    }
+  };
+
+ private slots:
+  void idle_set_with_the_programmer() {
+    Started s;
+    QVERIFY(s.Find<QPushButton>("Program_Eprom")->isEnabled());
+    QVERIFY(s.Find<QPushButton>("Verify_Eprom")->isEnabled());
+    QVERIFY(s.Find<QPushButton>("Load_But")->isEnabled());
+    QVERIFY(!s.Find<QPushButton>("Start_Hex")->isEnabled());
+    QCOMPARE(s.Find<QLabel>("StaticText3")->text(),
+             QString("Usb Programmer Found - FirmWare Version 3.61"));
+    QCOMPARE(s.Background("StaticText3"), QColor(0, 255, 0));
+    QCOMPARE(s.Find<QPushButton>("Quit_Func_But")->text(), QString("&Quit = 00000"));
+    QVERIFY(s.messages.isEmpty());
+  }
+
+  void idle_set_without_a_programmer() {
+    progsim::Options o;
+    o.serials = {};
+    Started s(o);
+    QVERIFY(!s.Find<QPushButton>("Program_Eprom")->isEnabled());
+    QVERIFY(!s.Find<QPushButton>("Quit_Func_But")->isEnabled());
+    QVERIFY(s.Find<QPushButton>("Save_But")->isEnabled());
+    QCOMPARE(s.Find<QLabel>("StaticText3")->text(),
+             QString("Programmer Not Found or is no longer present...."));
+    QCOMPARE(s.Background("StaticText3"), QColor(255, 0, 0));
+    QCOMPARE(s.messages, QStringList{"The Quillon Programmer III Could Not Be Found...."});
+  }
+
+  void start_without_settings_opens_the_device_list() {
+    Started s;
+    QVERIFY(s.Find<QListWidget>("Device_Box1")->isVisible());
+    QCOMPARE(s.Find<QPushButton>("Device")->text(), QString("No Device"));
+  }
+
+  void clicking_the_status_text_searches_again() {
+    progsim::Options o;
+    o.serials = {};
+    Started s(o);
+    progsim::Install({});  // the programmer is plugged in
+    QTest::mouseClick(s.Find<QLabel>("StaticText3"), Qt::LeftButton);
+    QCOMPARE(s.Find<QLabel>("StaticText3")->text(),
+             QString("Usb Programmer Found - FirmWare Version 3.61"));
+    QVERIFY(s.Find<QPushButton>("Program_Eprom")->isEnabled());
+  }
+
+  void the_window_has_its_design_size_and_title() {
+    Started s;
+    QCOMPARE(s.w->Form().size(), QSize(695, 480));
+    QVERIFY(s.w->Form().windowTitle().contains("V3.61.1"));
+    QCOMPARE(s.Find<QWidget>("StaticText3")->geometry(), QRect(248, 8, 380, 17));
+    QCOMPARE(s.Find<QWidget>("Memo1")->geometry(), QRect(432, 30, 253, 284));
+    QVERIFY(!s.Find<QWidget>("Memo1")->isVisible());
+    QCOMPARE(s.Find<QWidget>("Memo2")->y(), 480);
+  }
+};
+
+}  // namespace
+
+QTEST_MAIN(Kv9_Window_Test)
+#include "kv9_window_test.moc"
