@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <regex>
 #include <set>
 
 #include "memprog/catalogue/device_list.h"
@@ -70,25 +69,20 @@ TEST(Catalogue, OptionalFieldsHoldOnlyValuesTheOperationsKnow) {
 // The size a list line states: "32K X 8" is 32768 bytes; x16 parts take two bytes a word, 4-bit
 // PROMs one byte a nibble and the 64 X 1 RF/RP5H01 one byte for eight bits.
 int32_t Size_Of_Line(const std::string& line) {
-  static const std::regex organisation(R"((\d+)(K|k|M|Meg)? X (\d+)\s*$)");
-  std::smatch m;
-  const std::string text = line.substr(0, 40);
-  if (!std::regex_search(text, m, organisation)) return 0;
-  int32_t words = std::stoi(m[1]);
-  if (m[2] == "K" || m[2] == "k") words *= 1024;
-  if (m[2] == "M" || m[2] == "Meg") words *= 1024 * 1024;
-  switch (std::stoi(m[3])) {
-    case 16:
-      return words * 2;
-    case 8:
-      return words;
-    case 4:
-      return words;
-    case 1:
-      return words / 8;
-    default:
-      return 0;
-  }
+  const std::string text = line.substr(0, line.find_last_not_of(' ', 39) + 1);
+  const size_t x = text.rfind(" X ");
+  if (x == std::string::npos) return 0;
+  const size_t count_start = text.rfind(' ', x - 1) + 1;
+  const std::string count = text.substr(count_start, x - count_start);
+  const size_t digits = count.find_first_not_of("0123456789");
+  int32_t words = std::stoi(count);
+  const std::string unit = digits == std::string::npos ? "" : count.substr(digits);
+  if (unit == "K" || unit == "k") words *= 1024;
+  if (unit == "M" || unit == "Meg") words *= 1024 * 1024;
+  const int bits = std::stoi(text.substr(x + 3));
+  if (bits == 16) return words * 2;
+  if (bits == 1) return words / 8;
+  return words;  // 8 bits, or a 4-bit PROM's nibble in a byte
 }
 
 TEST(Catalogue, LastAddressMatchesTheSizeTheListStates) {
