@@ -73,7 +73,6 @@ class Buffer_Editor {
   void Byte_Redraw();
   void Place_Caret();
   void Info_Update();
-  void Type_Hex_Digit(int digit);
   int32_t Cursor_Index() const { return view_base_ + 16 * edit_row_ + edit_col_; }
 
   uint8_t* buf_;
