@@ -17,7 +17,8 @@ enum class Erase_Kind {
   None,     // 0x40 changes nothing and does not report "erased"
   Chip,     // 0x40 erases the whole chip, whatever its parameters
   Sectors,  // 0x40 erases the sector whose address bytes 2-3 carry (erase.cpp lists them)
-  Protect,  // 0x40 with zero parameters turns software data protection on
+  Protect,  // 0x40 with zero parameters turns software data protection on; the firmware's page
+            // writes carry the unlock sequence, so programming blocks still take
 };
 
 enum class Lock_Scheme {

@@ -252,7 +252,7 @@ TEST(Erase, ProgramAllTo00ThenEraseClearsThe28F010) {
     ASSERT_EQ(host.Program(0x1234, {0xA5, 0x5A}), 0x00);
     auto replies = Program_To_00_And_Erase(host, family, 0x1FFFF);
     EXPECT_EQ(replies, std::vector<uint8_t>(64, 0x00)) << int(family);
-    const Transfer& erase = host.sim.Sent().back();
+    Transfer erase = host.sim.Sent().back();
     EXPECT_EQ(erase[3], 0x01);
     EXPECT_EQ(erase[4], 0xFF);
     EXPECT_EQ(First_Not_Erased(host, family, 0, 0x1FFFF), -1) << int(family);
