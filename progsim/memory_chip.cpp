@@ -7,29 +7,13 @@
 
 namespace progsim {
 
-Physics Physics_Of_Family(int family) {
-  switch (family) {
-    case 13: case 27:                   // page-write flash erases each page itself
-    case 14: case 15: case 16:          // static RAM and timekeepers
-    case 19: case 20: case 21: case 22: // parallel EEPROM
-    case 50: case 51: case 52: case 53: case 54: case 55: case 56:
-    case 57: case 58: case 59: case 60: case 68:  // serial EEPROM
-    case 96:                            // 52B33H EEPROM
-      return Physics::Any_Value;
-    case 45: case 46: case 47: case 87:
-      return Physics::Set_Bits;
-    default:
-      return Physics::Clear_Bits;
-  }
-}
-
 uint8_t Erased_Value_Of_Family(int family) {
-  return Physics_Of_Family(family) == Physics::Set_Bits ? 0x00 : 0xFF;
+  return Traits_Of_Family(family).physics == Physics::Set_Bits ? 0x00 : 0xFF;
 }
 
 void Memory_Chip::Set_Family(int family) {
   family_ = family;
-  physics_ = Physics_Of_Family(family);
+  physics_ = Traits_Of_Family(family).physics;
   erased_ = Erased_Value_Of_Family(family);
 }
 
@@ -70,6 +54,10 @@ void Memory_Chip::Erase(uint32_t first, uint32_t last) {
   if (first >= bytes_.size()) return;  // never written: already erased
   std::fill(bytes_.begin() + first, bytes_.begin() + std::min<size_t>(last + 1, bytes_.size()),
             erased_);
+}
+
+void Memory_Chip::Erase_All() {
+  std::fill(bytes_.begin(), bytes_.end(), erased_);
 }
 
 std::string Memory_Chip::Load(const std::string& path) {

@@ -6,15 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "progsim/families.h"
+
 namespace progsim {
 
-enum class Physics {
-  Clear_Bits,  // UV/OTP EPROM and flash: programming can only turn 1s into 0s
-  Set_Bits,    // parts erased to 0x00: programming can only turn 0s into 1s
-  Any_Value,   // EEPROM, static RAM, page-write flash: any value takes
-};
-
-Physics Physics_Of_Family(int family);
 uint8_t Erased_Value_Of_Family(int family);
 
 class Memory_Chip {
@@ -32,6 +27,8 @@ class Memory_Chip {
   void Poke(uint32_t address, uint8_t value);
   // Every byte from `first` to `last` back to the erased value.
   void Erase(uint32_t first, uint32_t last);
+  // The whole chip back to the erased value; the image file grows no longer for it.
+  void Erase_All();
 
   // Raw image file: read at open (the rest erased), written back at close as long as the file
   // was or as far as the session touched, whichever is longer.

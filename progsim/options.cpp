@@ -1,5 +1,6 @@
 #include "progsim/options.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/hex.h"
@@ -33,6 +34,7 @@ std::optional<std::vector<Fault>> Parse_Faults(const std::string& text, std::str
     else if (kind == "silent") f.kind = Fault::Silent;
     else if (kind == "failblock") f.kind = Fault::Fail_Block;
     else if (kind == "shortwrite") f.kind = Fault::Short_Write;
+    else if (kind == "failerase") f.kind = Fault::Fail_Erase;
     else {
       if (reason) *reason = "unknown fault '" + kind + "'";
       return std::nullopt;
@@ -47,13 +49,31 @@ std::optional<std::vector<Fault>> Parse_Faults(const std::string& text, std::str
   return faults;
 }
 
+std::optional<std::vector<uint8_t>> Parse_Hex_Bytes(const std::string& text, size_t count) {
+  std::vector<uint8_t> bytes;
+  size_t pos = 0;
+  while (bytes.size() < count) {
+    if (pos > text.size()) return std::nullopt;  // fewer than `count`
+    size_t end = std::min(text.find(',', pos), text.size());
+    auto b = common::Parse_Hex(std::string_view(text).substr(pos, end - pos));
+    if (!b || *b > 0xFF) return std::nullopt;
+    bytes.push_back(static_cast<uint8_t>(*b));
+    pos = end + 1;
+  }
+  if (pos <= text.size()) return std::nullopt;  // more than `count`
+  return bytes;
+}
+
 std::optional<std::pair<uint8_t, uint8_t>> Parse_Id(const std::string& text) {
-  auto comma = text.find(',');
-  if (comma == std::string::npos) return std::nullopt;
-  auto m = common::Parse_Hex(text.substr(0, comma));
-  auto d = common::Parse_Hex(text.substr(comma + 1));
-  if (!m || !d || *m > 0xFF || *d > 0xFF) return std::nullopt;
-  return std::pair<uint8_t, uint8_t>(static_cast<uint8_t>(*m), static_cast<uint8_t>(*d));
+  auto b = Parse_Hex_Bytes(text, 2);
+  if (!b) return std::nullopt;
+  return std::pair<uint8_t, uint8_t>((*b)[0], (*b)[1]);
+}
+
+std::optional<uint8_t> Parse_Id_Methods(const std::string& text) {
+  auto m = common::Parse_Decimal(text);
+  if (!m || *m < 1 || *m > kAllIdMethods) return std::nullopt;
+  return static_cast<uint8_t>(*m);
 }
 
 Options Options::From_Environment(std::vector<std::string>* errors) {
@@ -73,8 +93,15 @@ Options Options::From_Environment(std::vector<std::string>* errors) {
     else complain("KV9_SIM_FIRMWARE: '" + v + "' is not a version like 3.61");
   }
   if (std::string v = env("KV9_SIM_ID"); !v.empty()) {
-    if (auto id = Parse_Id(v)) o.id = id;
-    else complain("KV9_SIM_ID: '" + v + "' is not two hex bytes like 89,8C");
+    auto at = v.find('@');
+    auto id = Parse_Id(v.substr(0, at));
+    auto methods = at == std::string::npos ? kAllIdMethods : Parse_Id_Methods(v.substr(at + 1));
+    if (id && methods) o.id = id, o.id_methods = *methods;
+    else complain("KV9_SIM_ID: '" + v + "' is not two hex bytes like 89,8C or 89,8C@4");
+  }
+  if (std::string v = env("KV9_SIM_ADAPTER"); !v.empty()) {
+    if (auto b = Parse_Hex_Bytes(v, 4)) std::copy(b->begin(), b->end(), o.adapter.begin());
+    else complain("KV9_SIM_ADAPTER: '" + v + "' is not four hex bytes like 50,54,28,28");
   }
   if (std::string v = env("KV9_SIM_FAULT"); !v.empty()) {
     std::string reason;

@@ -3,6 +3,7 @@
 // or set directly by tests.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -12,10 +13,17 @@
 namespace progsim {
 
 struct Fault {
-  enum Kind { Lose, Silent, Fail_Block, Short_Write };
+  enum Kind { Lose, Silent, Fail_Block, Short_Write, Fail_Erase };
   Kind kind;
-  uint64_t n;  // 1-based: the Nth packet the host writes (for Fail_Block: the Nth 0x30 block)
+  // 1-based: the Nth packet the host writes (Fail_Block: the Nth 0x30 block; Fail_Erase: the Nth
+  // erase command 0x40)
+  uint64_t n;
 };
+
+// Electronic-ID methods (byte 1 of command 0x18) as a mask: each method is one bit.
+constexpr uint8_t kAllIdMethods = 1 | 2 | 4 | 8 | 16;
+// What a chip answers when it has no ID, or to a method it does not know: in no ID table.
+constexpr std::pair<uint8_t, uint8_t> kNoId{0xFF, 0xFF};
 
 struct Options {
   int fw_major = 3;
@@ -26,6 +34,9 @@ struct Options {
   std::string trace_file;  // KV9_SIM_TRACE
   std::string chip_file;   // KV9_SIM_CHIP
   std::optional<std::pair<uint8_t, uint8_t>> id;  // KV9_SIM_ID: manufacturer, device
+  uint8_t id_methods = kAllIdMethods;             // the methods the chip answers with `id`
+  // Reply bytes 1-4 of the adapter test (KV9_SIM_ADAPTER); by default no adapter is fitted.
+  std::array<uint8_t, 4> adapter{'B', 'G', 0x01, 0x00};
   std::vector<Fault> faults;                       // KV9_SIM_FAULT
   bool keep_log = true;  // record every transfer for Programmer::Log()
 
@@ -39,5 +50,9 @@ std::optional<std::pair<int, int>> Parse_Version(const std::string& text);
 std::optional<std::vector<Fault>> Parse_Faults(const std::string& text, std::string* reason);
 // "1F,D5" -> {0x1F, 0xD5}.
 std::optional<std::pair<uint8_t, uint8_t>> Parse_Id(const std::string& text);
+// "4" -> 4, "6" -> methods 2 and 4: a mask of ID methods, 1 to 31.
+std::optional<uint8_t> Parse_Id_Methods(const std::string& text);
+// "50,54,28,28" -> the four bytes; nullopt unless exactly `count` hex bytes.
+std::optional<std::vector<uint8_t>> Parse_Hex_Bytes(const std::string& text, size_t count);
 
 }  // namespace progsim

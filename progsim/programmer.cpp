@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "common/hex.h"
+#include "progsim/security.h"
 
 namespace progsim {
 
@@ -180,7 +181,7 @@ Programmer::Reply Programmer::Answer(const uint8_t* p, size_t n) {
     case 0x20: return Read_Memory(p);
     case 0x30: return Program_Memory(p, n);
     case 0xAA: return Firmware_Check(p);
-    default: return Header(p[0]);
+    default: return Device_Operation(p);
   }
 }
 
@@ -188,7 +189,8 @@ Programmer::Reply Programmer::Read_Memory(const uint8_t* p) {
   uint32_t address = Be32(p + 1);  // the flag bits of byte 3 are address lines as they come
   uint32_t count = Be16(p + 5);
   Reply r = Header(0x20);
-  r.resize(8 + count);
+  r.resize(8 + count, 0xFF);  // a part locked against verification reads back as 0xFF
+  if (Blocks_Reading(Active_Locks())) return r;
   for (uint32_t i = 0; i < count; ++i) r[8 + i] = chip_.Read(address + i);
   return r;
 }
@@ -196,7 +198,7 @@ Programmer::Reply Programmer::Read_Memory(const uint8_t* p) {
 Programmer::Reply Programmer::Program_Memory(const uint8_t* p, size_t n) {
   ++program_blocks_;
   Reply r = Header(0x30);
-  if (Fault(Fault::Fail_Block, program_blocks_)) {
+  if (Fault(Fault::Fail_Block, program_blocks_) || Blocks_Programming(Active_Locks())) {
     r[6] = 0xFF;
     return r;
   }

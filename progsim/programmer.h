@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "progsim/calibration.h"
 #include "progsim/memory_chip.h"
 #include "progsim/options.h"
 
@@ -65,6 +66,11 @@ class Programmer {
   Memory_Chip& Chip() { return chip_; }
   int Firmware_Version() const { return fw_major_ * 256 + fw_minor_; }
   const Options& Opts() const { return options_; }
+  // Lock bits programmed with 0x3C (bit 0 = lock bit 1); cleared by a chip erase.
+  uint8_t Lock_Bits() const { return lock_bits_; }
+  // The software data protection of page-write flash, switched on by 0x40 with zero parameters.
+  bool Protection_On() const { return protection_on_; }
+  const Vpp_Calibration& Calibration() const { return calibration_; }
   // A test may answer a packet itself: return true with the reply header (and data) filled.
   std::function<bool(const Transfer& packet, std::vector<uint8_t>& reply)> intercept;
 
@@ -75,6 +81,16 @@ class Programmer {
   Reply Header(uint8_t code) const;
   Reply Read_Memory(const uint8_t* p);
   Reply Program_Memory(const uint8_t* p, size_t n);
+  // The memory-device operations beyond read and program (memory_ops.cpp); any other command
+  // gets a bare reply.
+  Reply Device_Operation(const uint8_t* p);
+  Reply Electronic_Id(const uint8_t* p);
+  Reply Program_Security(const uint8_t* p);
+  Reply Clock_Block(const uint8_t* p);
+  Reply Erase_Memory(const uint8_t* p);
+  Reply Voltage_Test(const uint8_t* p);
+  Reply Adapter_Test();
+  uint8_t Active_Locks() const;  // the lock bits, when the chip's family has any
   Reply Firmware_Packet(const uint8_t* p);
   Reply Firmware_Check(const uint8_t* p);
   void Restart();
@@ -96,6 +112,12 @@ class Programmer {
   Memory_Chip chip_;
   uint8_t vcc_code_ = 0, vpp_code_ = 0;
   std::array<uint8_t, 4> op_{};  // command 0x1C bytes 1-4
+
+  // memory-device operations
+  uint64_t erase_commands_ = 0;
+  uint8_t lock_bits_ = 0;
+  bool protection_on_ = false;
+  Vpp_Calibration calibration_;
 
   // firmware update under way
   bool updating_ = false;

@@ -39,6 +39,28 @@ TEST(MemoryChip, PartsErasedToZeroOnlyGainBits) {
   EXPECT_EQ(Erased_Value_Of_Family(4), 0xFF);
 }
 
+TEST(MemoryChip, EverythingTheProgrammerErasesIsErasedTo0xFF) {
+  // The host checks an erase against 0xFF whatever the part's blank value.
+  for (int family = 1; family <= 97; ++family) {
+    Family_Traits t = Traits_Of_Family(family);
+    if (t.erase == Erase_Kind::Chip || t.erase == Erase_Kind::Sectors) {
+      EXPECT_EQ(Erased_Value_Of_Family(family), 0xFF) << family;
+    }
+  }
+}
+
+TEST(MemoryChip, WholeChipEraseKeepsTheImageAsLongAsItWas) {
+  std::string path = ::testing::TempDir() + "erased_chip.bin";
+  ASSERT_EQ(common::Write_Whole_File(path, std::string("\x01\x02", 2)), "");
+  Memory_Chip chip;
+  chip.Set_Family(12);
+  chip.Load(path);
+  chip.Erase_All();
+  EXPECT_EQ(chip.Read(1), 0xFF);
+  ASSERT_EQ(chip.Save(path), "");
+  EXPECT_EQ(common::Read_Whole_File(path), std::string("\xFF\xFF", 2));
+}
+
 TEST(MemoryChip, AddressesPastSixteenMegabytesAreNeverStored) {
   Memory_Chip chip;
   chip.Set_Family(14);
