@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/hex.h"
+#include "progsim/pic_parts.h"
 
 namespace progsim {
 
@@ -75,6 +76,10 @@ Options Options::From_Environment(std::vector<std::string>* errors) {
   if (std::string v = env("KV9_SIM_ID"); !v.empty()) {
     if (auto id = Parse_Id(v)) o.id = id;
     else complain("KV9_SIM_ID: '" + v + "' is not two hex bytes like 89,8C");
+  }
+  if (std::string v = env("KV9_SIM_PIC"); !v.empty()) {
+    if (Find_Pic_Part(v)) o.pic = v;
+    else complain("KV9_SIM_PIC: '" + v + "' is not a PIC of the catalogue, like 16F877A");
   }
   if (std::string v = env("KV9_SIM_FAULT"); !v.empty()) {
     std::string reason;

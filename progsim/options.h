@@ -26,6 +26,7 @@ struct Options {
   std::string trace_file;  // KV9_SIM_TRACE
   std::string chip_file;   // KV9_SIM_CHIP
   std::optional<std::pair<uint8_t, uint8_t>> id;  // KV9_SIM_ID: manufacturer, device
+  std::string pic;  // KV9_SIM_PIC: catalogue caption of the PIC in the socket; empty: 16F84/A
   std::vector<Fault> faults;                       // KV9_SIM_FAULT
   bool keep_log = true;  // record every transfer for Programmer::Log()
 

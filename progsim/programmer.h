@@ -20,6 +20,7 @@
 
 #include "progsim/memory_chip.h"
 #include "progsim/options.h"
+#include "progsim/pic_firmware.h"
 
 namespace progsim {
 
@@ -63,6 +64,7 @@ class Programmer {
   void Clear_Log() { log_.clear(); }
   uint64_t Packets_Written() const { return packets_; }
   Memory_Chip& Chip() { return chip_; }
+  Pic_Firmware& Pic() { return pic_; }
   int Firmware_Version() const { return fw_major_ * 256 + fw_minor_; }
   const Options& Opts() const { return options_; }
   // A test may answer a packet itself: return true with the reply header (and data) filled.
@@ -96,6 +98,7 @@ class Programmer {
   Memory_Chip chip_;
   uint8_t vcc_code_ = 0, vpp_code_ = 0;
   std::array<uint8_t, 4> op_{};  // command 0x1C bytes 1-4
+  Pic_Firmware pic_{options_.pic};
 
   // firmware update under way
   bool updating_ = false;
