@@ -80,6 +80,16 @@ std::vector<uint8_t> Pic_Firmware::Answer(const uint8_t* packet, size_t n) {
   }
 }
 
+// The data EEPROM form takes its count from the length (bytes 5..6 hold 0x0010).
+size_t Pic_Firmware::Word_Count(const uint8_t* p, size_t n) {
+  return Is_Data_Form(p) ? (n - kHeader - 1) / 2 : Be16(p + 5);
+}
+
+std::vector<uint8_t> Pic_Firmware::Fail_Block(const uint8_t* packet, size_t n) {
+  for (size_t i = 0, count = Word_Count(packet, n); i < count; ++i) Step();
+  return Header(0x30, false);
+}
+
 Pic_Firmware::Reply Pic_Firmware::Enter(const uint8_t* p) {
   programming_ = p[3] == chip_.Part().pin && p[2] != 0;
   pc_ = chip_.Is_12_Bit() ? Pic_Chip::kConfig12 : 0;
@@ -192,12 +202,12 @@ bool Pic_Firmware::Write(uint16_t word, bool config_mode) {
   return chip_.Program(pc_, word);
 }
 
-// The data EEPROM form carries one word per byte, high byte first, and one byte more than that;
-// each byte goes to the address the counter's low bits select.
+// The data EEPROM form carries one word per byte, high byte first, and one byte more; each byte
+// goes to the address the counter's low bits select.
 Pic_Firmware::Reply Pic_Firmware::Program_Data(const uint8_t* p, size_t n) {
   if (!programming_) return Header(0x30, false);
   bool ok = true;
-  for (size_t i = 0, count = (n - kHeader - 1) / 2; i < count; ++i) {
+  for (size_t i = 0, count = Word_Count(p, n); i < count; ++i) {
     ok &= chip_.Program_Data(pc_, p[kHeader + 2 * i + 1]);
     Step();
   }

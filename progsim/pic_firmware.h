@@ -39,6 +39,8 @@ class Pic_Firmware {
   // bytes for n = 64, 128 or 256 with 0x0010 in bytes 5..6.
   static bool Length_Ok(const uint8_t* packet, size_t n);
   std::vector<uint8_t> Answer(const uint8_t* packet, size_t n);
+  // A 0x30 whose words do not take (an injected fault): the counter passes over them.
+  std::vector<uint8_t> Fail_Block(const uint8_t* packet, size_t n);
 
   Pic_Chip& Chip() { return chip_; }
   uint16_t Counter() const { return pc_; }
@@ -51,6 +53,7 @@ class Pic_Firmware {
   Reply Command(const uint8_t* p);
   Reply Program_Words(const uint8_t* p);
   Reply Program_Data(const uint8_t* p, size_t n);
+  static size_t Word_Count(const uint8_t* p, size_t n);
   void Bulk_Erase();
   bool Write(uint16_t word, bool config_mode);
   void Step();

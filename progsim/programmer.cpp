@@ -161,11 +161,7 @@ Programmer::Reply Programmer::Header(uint8_t code) const {
 Programmer::Reply Programmer::Answer(const uint8_t* p, size_t n) {
   if (n == kFirmwarePacket) return Firmware_Packet(p);
   if (pic_.Takes(p)) {
-    if (p[0] == 0x30 && Fault(Fault::Fail_Block, ++program_blocks_)) {
-      Reply r = Header(0x30);
-      r[6] = 0xFF;
-      return r;
-    }
+    if (p[0] == 0x30 && Fault(Fault::Fail_Block, ++program_blocks_)) return pic_.Fail_Block(p, n);
     return pic_.Answer(p, n);
   }
   switch (p[0]) {
