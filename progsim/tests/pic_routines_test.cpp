@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "progsim/programmer.h"
@@ -28,7 +30,7 @@ class Mcu9 {
     int f = part_.family;
     return f <= 3 || f == 30 || f == 31 ? 0x0FFF : 0x3FFF;
   }
-  // Data EEPROM words as the catalogue offers them (not for the 16F83/84).
+  // Data EEPROM bytes the host moves: Win_Mcu9 offers none for the 16F83/84.
   uint16_t EE_Count() const { return part_.family == 5 ? 0 : part_.ee_bytes; }
   uint8_t Status() const { return reply_.size() >= 8 ? reply_[6] : 0x55; }
   const std::vector<uint8_t>& Reply() const { return reply_; }
