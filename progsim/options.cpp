@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/hex.h"
+#include "progsim/pic_parts.h"
 
 namespace progsim {
 
@@ -102,6 +103,10 @@ Options Options::From_Environment(std::vector<std::string>* errors) {
   if (std::string v = env("KV9_SIM_ADAPTER"); !v.empty()) {
     if (auto b = Parse_Hex_Bytes(v, 4)) std::copy(b->begin(), b->end(), o.adapter.begin());
     else complain("KV9_SIM_ADAPTER: '" + v + "' is not four hex bytes like 50,54,28,28");
+  }
+  if (std::string v = env("KV9_SIM_PIC"); !v.empty()) {
+    if (Find_Pic_Part(v)) o.pic = v;
+    else complain("KV9_SIM_PIC: '" + v + "' is not a PIC of the catalogue, like 16F877A");
   }
   if (std::string v = env("KV9_SIM_FAULT"); !v.empty()) {
     std::string reason;

@@ -37,6 +37,7 @@ struct Options {
   uint8_t id_methods = kAllIdMethods;             // the methods the chip answers with `id`
   // Reply bytes 1-4 of the adapter test (KV9_SIM_ADAPTER); by default no adapter is fitted.
   std::array<uint8_t, 4> adapter{'B', 'G', 0x01, 0x00};
+  std::string pic;  // KV9_SIM_PIC: catalogue caption of the PIC in the socket; empty: 16F84/A
   std::vector<Fault> faults;                       // KV9_SIM_FAULT
   bool keep_log = true;  // record every transfer for Programmer::Log()
 

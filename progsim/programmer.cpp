@@ -145,6 +145,7 @@ size_t Programmer::Write(const uint8_t* data, size_t n) {
 
 bool Programmer::Length_Ok(const uint8_t* p, size_t n) const {
   if (n == kFirmwarePacket && p[0] == kFirmwareCommand) return true;
+  if (pic_.Active() && p[0] == 0x30) return Pic_Firmware::Length_Ok(p, n);
   switch (p[0]) {
     case 0x30: return n == 8 + Be16(p + 5);
     case 0x3E: return n == 8 + 2049;
@@ -160,6 +161,10 @@ Programmer::Reply Programmer::Header(uint8_t code) const {
 
 Programmer::Reply Programmer::Answer(const uint8_t* p, size_t n) {
   if (n == kFirmwarePacket) return Firmware_Packet(p);
+  if (pic_.Takes(p)) {
+    if (p[0] == 0x30 && Fault(Fault::Fail_Block, ++program_blocks_)) return pic_.Fail_Block(p, n);
+    return pic_.Answer(p, n);
+  }
   switch (p[0]) {
     case 0x56: {
       Reply r = Header(0x56);

@@ -21,6 +21,7 @@
 #include "progsim/calibration.h"
 #include "progsim/memory_chip.h"
 #include "progsim/options.h"
+#include "progsim/pic_firmware.h"
 
 namespace progsim {
 
@@ -64,6 +65,7 @@ class Programmer {
   void Clear_Log() { log_.clear(); }
   uint64_t Packets_Written() const { return packets_; }
   Memory_Chip& Chip() { return chip_; }
+  Pic_Firmware& Pic() { return pic_; }
   int Firmware_Version() const { return fw_major_ * 256 + fw_minor_; }
   const Options& Opts() const { return options_; }
   // Lock bits programmed with 0x3C (bit 0 = lock bit 1); cleared by a chip erase.
@@ -112,6 +114,7 @@ class Programmer {
   Memory_Chip chip_;
   uint8_t vcc_code_ = 0, vpp_code_ = 0;
   std::array<uint8_t, 4> op_{};  // command 0x1C bytes 1-4
+  Pic_Firmware pic_{options_.pic};
 
   // memory-device operations
   uint64_t erase_commands_ = 0;
