@@ -141,7 +141,9 @@ void Fuse_Editor::Choose_Radio(Osc r, int family) {
 
 void Fuse_Editor::Choose_Item(Bor_Group g, int index, int family) {
   const Fuse_Group& group = Group(g);
-  if (!group.visible || !group.enabled || index < 0 || index > 3) return;
+  const auto& items = Bor_Items[static_cast<size_t>(g)];
+  bool listed = index >= 0 && index < 4 && !items[static_cast<size_t>(index)].empty();
+  if (!group.visible || !group.enabled || !listed) return;
   Group_(g).item_index = index;
   Encode(family);
 }

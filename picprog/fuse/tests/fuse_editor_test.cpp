@@ -143,6 +143,10 @@ TEST_F(FuseEditor, BrownOutVoltageFollowsTheBrownOutBox) {
   }
   ed.Decode(0x3FFF & ~0x0100, 32);
   EXPECT_EQ(ed.Group(Bor_Group::BORV3).item_index, 2);
+  ed.Choose_Item(Bor_Group::BORV3, 4, 32);  // no such item
+  ed.Choose_Item(Bor_Group::BORV3, -1, 32);
+  EXPECT_EQ(ed.Group(Bor_Group::BORV3).item_index, 2);
+  EXPECT_EQ(fuse_word & 0x0300, 0x0200);
   EXPECT_FALSE(ed.Group(Bor_Group::BORV2).visible);
   EXPECT_FALSE(ed.Group(Bor_Group::BORV1).visible);
 }
