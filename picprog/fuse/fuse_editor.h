@@ -3,7 +3,8 @@
 // this state and passes the user's clicks to the Set_/Choose_ calls.
 //
 // The editor writes `Fuse_Word` and its copy in the buffer (word 0x2107) through the references
-// it is built with, on every decode and encode, so that the word shown is the word programmed.
+// it is built with, on every decode and on every encode of a family with a layout, so that the
+// word shown is the word programmed.
 #pragma once
 
 #include <array>
