@@ -83,35 +83,26 @@ Hex_Load Read_Hex(std::string_view text, Pic_Buf& buf, uint16_t fuse_blank) {
     if (line.empty() || line[0] != ':') continue;
     Record rec(line);
     uint32_t count = rec.Field(1, 2), address = rec.Field(3, 4), type = rec.Field(7, 2);
-    if (type == 0) {
-      // Every digit of the record is checked before any of its words is stored.
-      size_t words = count / 2;
-      for (size_t i = 0; i < words; ++i) rec.Field(9 + 4 * i, 4);
-      if (rec.Error() != Field_Error::None) {
-        result.error = Line_Error(line_no, rec.Error());
-        return result;
-      }
-      uint32_t first = extended == 0 ? (address & 0x7FFF) / 2 : (extended + address) / 2;
-      for (size_t i = 0; i < words; ++i) {
-        size_t index = first + i;
-        if (index >= buf.size()) {
-          ++result.words_outside;
-          continue;
-        }
-        uint32_t lo = rec.Field(9 + 4 * i, 2), hi = rec.Field(11 + 4 * i, 2);
-        buf[index] = static_cast<uint16_t>((hi << 8 | lo) & fuse_blank);
-      }
-    } else if (type == 1 || type == 2 || type == 4) {
-      uint32_t value = type == 1 ? 0 : rec.Field(9, 4);
-      if (rec.Error() != Field_Error::None) {
-        result.error = Line_Error(line_no, rec.Error());
-        return result;
-      }
-      if (type == 1) break;
-      extended = type == 2 ? value << 4 : value << 16;
-    } else if (rec.Error() != Field_Error::None) {
+    bool extension = type == 2 || type == 4;
+    // Every digit the record is read for is checked before any of its words is stored.
+    size_t words = type == 0 ? count / 2 : 0;
+    for (size_t i = 0; i < words; ++i) rec.Field(9 + 4 * i, 4);
+    uint32_t value = extension ? rec.Field(9, 4) : 0;
+    if (rec.Error() != Field_Error::None) {
       result.error = Line_Error(line_no, rec.Error());
       return result;
+    }
+    if (type == 1) break;
+    if (extension) extended = type == 2 ? value << 4 : value << 16;
+    uint32_t first = extended == 0 ? (address & 0x7FFF) / 2 : (extended + address) / 2;
+    for (size_t i = 0; i < words; ++i) {
+      size_t index = first + i;
+      if (index >= buf.size()) {
+        ++result.words_outside;
+        continue;
+      }
+      uint32_t lo = rec.Field(9 + 4 * i, 2), hi = rec.Field(11 + 4 * i, 2);
+      buf[index] = static_cast<uint16_t>((hi << 8 | lo) & fuse_blank);
     }
   }
   return result;
