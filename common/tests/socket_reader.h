@@ -1,11 +1,11 @@
 // Reads the sockets back out of a drawn panel, the way a user reads them: a socket row is a line
-// piece "NN | h l <body> l h | MM" (pin numbers, holes, leads). Rows found in the same column
+// piece "NN | hl<body 11>lh | MM" (pin numbers, holes, leads). Rows found in the same column
 // make one socket. The diagram tests check placements on what this finds, not on the drawing
 // code's own numbers.
 #pragma once
 
+#include <cctype>
 #include <map>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -48,24 +48,36 @@ struct Drawn_Socket {
   }
 };
 
+// The socket row whose left pin number starts at `at`, if the line holds one there.
+inline bool Read_Row(const std::string& line, size_t at, Socket_Row& row) {
+  constexpr size_t kWidth = 25;
+  if (at + kWidth > line.size()) return false;
+  auto digit = [&](size_t i) { return std::isdigit(static_cast<unsigned char>(line[at + i])); };
+  if (!(line[at] == ' ' || digit(0)) || !digit(1) || !digit(23) || !digit(24)) return false;
+  if (line.compare(at + 2, 3, " | ") != 0 || line.compare(at + 20, 3, " | ") != 0) return false;
+  if (at > 0 && std::isdigit(static_cast<unsigned char>(line[at - 1]))) return false;
+  if (at + kWidth < line.size() && std::isdigit(static_cast<unsigned char>(line[at + kWidth]))) {
+    return false;
+  }
+  row.left_pin = std::stoi(line.substr(at, 2));
+  row.left_hole = line[at + 5];
+  row.left_lead = line[at + 6];
+  row.body = line.substr(at + 7, 11);
+  row.right_lead = line[at + 18];
+  row.right_hole = line[at + 19];
+  row.right_pin = std::stoi(line.substr(at + 23, 2));
+  return true;
+}
+
 inline std::vector<Drawn_Socket> Read_Sockets(const std::vector<std::string>& lines) {
-  static const std::regex kRow(R"(([ \d]\d) \| (.)(.)(.{11})(.)(.) \| (\d\d))");
   std::map<int, Drawn_Socket> by_column;
   for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-    const std::string& line = lines[i];
-    for (auto it = std::sregex_iterator(line.begin(), line.end(), kRow);
-         it != std::sregex_iterator(); ++it) {
-      const std::smatch& m = *it;
-      Socket_Row row{.line = i,
-                     .left_pin = std::stoi(m[1].str()),
-                     .right_pin = std::stoi(m[7].str()),
-                     .left_hole = m[2].str()[0],
-                     .left_lead = m[3].str()[0],
-                     .body = m[4].str(),
-                     .right_lead = m[5].str()[0],
-                     .right_hole = m[6].str()[0]};
-      Drawn_Socket& socket = by_column[static_cast<int>(m.position(0))];
-      socket.column = static_cast<int>(m.position(0));
+    for (size_t at = 0; at < lines[i].size(); ++at) {
+      Socket_Row row;
+      if (!Read_Row(lines[i], at, row)) continue;
+      row.line = i;
+      Drawn_Socket& socket = by_column[static_cast<int>(at)];
+      socket.column = static_cast<int>(at);
       socket.rows.push_back(row);
     }
   }

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <map>
-#include <regex>
 #include <set>
+#include <sstream>
 
 #include "common/tests/socket_reader.h"
 
@@ -226,17 +226,28 @@ TEST(MemprogDiagrams, Pin40BHangsThePlcc44SocketBelowTheZif) {
   EXPECT_GT(plcc - lines.begin(), zif->Row(20).line + 1);
 }
 
+std::string Trim(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? ""
+                                    : text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
+
 // Reads "ZIF <-- signal pin |...| pin signal --> ZIF" lines back into pin -> (signal, ZIF).
 std::map<int, std::pair<std::string, std::string>> Read_Wiring(
     const std::vector<std::string>& lines) {
-  static const std::regex kPair(
-      R"(^\s*(\S.*?) <-- (\S+)\s+(\d+) \|.{9}\| (\d+)\s+(\S+)\s+--> (.+)$)");
   std::map<int, std::pair<std::string, std::string>> wiring;
   for (const std::string& line : lines) {
-    std::smatch m;
-    if (!std::regex_match(line, m, kPair)) continue;
-    wiring[std::stoi(m[3])] = {m[2], m[1]};
-    wiring[std::stoi(m[4])] = {m[5], m[6]};
+    const size_t in = line.find(" <-- "), out = line.find(" --> ");
+    const size_t body = line.find('|', in), body_end = line.find('|', body + 1);
+    if (in == std::string::npos || out == std::string::npos || body_end > out) continue;
+    std::istringstream left(line.substr(in + 5, body - in - 5));
+    std::istringstream right(line.substr(body_end + 1, out - body_end - 1));
+    std::string left_signal, right_signal;
+    int left_pin = 0, right_pin = 0;
+    left >> left_signal >> left_pin;
+    right >> right_pin >> right_signal;
+    wiring[left_pin] = {left_signal, Trim(line.substr(0, in))};
+    wiring[right_pin] = {right_signal, Trim(line.substr(out + 5))};
   }
   return wiring;
 }
