@@ -32,11 +32,6 @@ void Canvas::Box(int top, int left, int height, int width) {
   }
 }
 
-char Canvas::At(int line, int col) const {
-  Check(line, col, 1);
-  return cells_[line][col];
-}
-
 std::vector<std::string> Canvas::Lines() const {
   std::vector<std::string> lines;
   for (const std::string& cell : cells_) {
@@ -127,10 +122,6 @@ void Text_Column::Text(std::string_view text) {
   canvas_.Put(line_++, left_, text);
 }
 
-std::string Gnd_Position_Text(int gnd_position) {
-  return "Gnd Postion #" + std::to_string(gnd_position);
-}
-
 void Draw_Programmer(Canvas& canvas, int top, int left, int gnd_position) {
   if (gnd_position != 1 && gnd_position != 2) {
     throw std::logic_error("no ground jumper position " + std::to_string(gnd_position));
@@ -143,7 +134,7 @@ void Draw_Programmer(Canvas& canvas, int top, int left, int gnd_position) {
   canvas.Put(top + 2, left + 14, gnd_position == 1 ? "[o==o] o" : " o [o==o]");
   canvas.Put(top + 3, left + 15, "1  2  3");
   canvas.Center(top + 4, left + 1, kProgrammer_Width - 2,
-                " " + Gnd_Position_Text(gnd_position) + " ");
+                " Gnd Postion #" + std::to_string(gnd_position) + " ");
 }
 
 }  // namespace common

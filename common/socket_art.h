@@ -15,7 +15,6 @@ class Canvas {
  public:
   Canvas(int width, int height);
 
-  int Width() const { return width_; }
   int Height() const { return static_cast<int>(cells_.size()); }
 
   void Put(int line, int col, std::string_view text);
@@ -23,7 +22,6 @@ class Canvas {
   void Center(int line, int left, int width, std::string_view text);
   // A rectangle of '-' and '|' with '+' corners; its inside is left as it is.
   void Box(int top, int left, int height, int width);
-  char At(int line, int col) const;
 
   // The page, trailing blanks and trailing empty lines dropped.
   std::vector<std::string> Lines() const;
@@ -62,14 +60,11 @@ class Zif {
 
   Zif(Canvas& canvas, int top, int left, int rows, const Zif_Look& look);
 
-  int Rows() const { return rows_; }
   int Height() const { return rows_ + 3; }
   int Line(int row) const { return top_ + 1 + row; }
   int Bottom_Line() const { return top_ + rows_ + 2; }
   int Left() const { return left_; }
   int Body_Left() const { return left_ + 8; }
-  int Left_Hole() const { return left_ + 5; }
-  int Right_Hole() const { return left_ + 19; }
 
   // A part or adapter whose pins go into rows `first`..`last` on both sides: holes marked
   // used, leads, outline with the notch at its pin-1 end, top edge on the line above.
@@ -87,6 +82,8 @@ class Zif {
 
  private:
   int Check_Row(int row) const;
+  int Left_Hole() const { return left_ + 5; }
+  int Right_Hole() const { return left_ + 19; }
 
   Canvas& canvas_;
   int top_;
@@ -104,7 +101,6 @@ class Text_Column {
 
   int Line() const { return line_; }
   int Left() const { return left_; }
-  int Width() const { return width_; }
 
   void Center(std::string_view text);
   void Text(std::string_view text);
@@ -124,8 +120,5 @@ class Text_Column {
 constexpr int kProgrammer_Width = 24;
 constexpr int kProgrammer_Height = 5;
 void Draw_Programmer(Canvas& canvas, int top, int left, int gnd_position);
-
-// The words of a jumper position as the diagrams print them.
-std::string Gnd_Position_Text(int gnd_position);
 
 }  // namespace common

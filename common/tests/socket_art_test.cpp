@@ -23,7 +23,6 @@ TEST(SocketArt, CanvasRefusesToDrawOffThePageAndTrimsItsLines) {
   EXPECT_THROW(canvas.Put(-1, 0, "a"), std::logic_error);
   EXPECT_THROW(canvas.Put(0, -1, "a"), std::logic_error);
   EXPECT_EQ(canvas.Lines(), (std::vector<std::string>{"       xyz", "  abc"}));
-  EXPECT_EQ(canvas.At(1, 3), 'b');
 }
 
 TEST(SocketArt, ColumnRefusesAWiderLine) {
@@ -109,9 +108,8 @@ TEST(SocketArt, ProgrammerShowsTheJumperWhereItsPositionSays) {
     Draw_Programmer(canvas, 0, 3, position);
     const auto lines = canvas.Lines();
     EXPECT_EQ(Drawn_Jumper(lines), position);
-    EXPECT_NE(lines.back().find(Gnd_Position_Text(position)), std::string::npos);
+    EXPECT_NE(lines.back().find("Gnd Postion #" + std::to_string(position)), std::string::npos);
   }
-  EXPECT_EQ(Gnd_Position_Text(2), "Gnd Postion #2");
   Canvas canvas(30, kProgrammer_Height);
   EXPECT_THROW(Draw_Programmer(canvas, 0, 0, 3), std::logic_error);
 }
