@@ -12,7 +12,7 @@ void Save_Ascii(common::Atomic_File& file, const uint8_t* image, uint32_t last) 
   for (uint32_t p = 0; p <= last; p += 16) {
     uint32_t count = std::min<uint32_t>(16, last - p + 1);
     char* s = out.Line();
-    for (uint32_t i = 0; i < count; ++i) s = Put_Hex(s, image[p + i], 2);
+    for (uint32_t i = 0; i < count; ++i) s = Put_Byte(s, image[p + i]);
     out.End_Line(s);
   }
 }

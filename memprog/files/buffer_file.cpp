@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "common/atomic_file.h"
 #include "common/hex.h"
 #include "memprog/files/file_formats.h"
@@ -28,6 +30,14 @@ Save_Outcome Refused(std::string why) {
 bool Read_Only(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+}
+
+// Saving through a link replaces the file it points to and keeps the link.
+std::string Target_Of(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  auto target = std::filesystem::canonical(path, error);
+  return error ? path : target.string();
 }
 
 }  // namespace
@@ -77,7 +87,7 @@ Save_Outcome Save_Buffer_File(const std::string& path, File_Type type, const uin
     progress.Status(kSaving_Text);
     progress.Pump();
   }
-  common::Atomic_File file(path);
+  common::Atomic_File file(Target_Of(path));
   if (file.Ok()) format->save(file, image, static_cast<uint32_t>(last));
   std::string error = file.Commit();
   if (!error.empty())

@@ -20,7 +20,7 @@ void Record(Text_Out& out, uint32_t type, uint32_t address, const uint8_t* data,
   p = Put_Hex(p, type, 2);
   uint32_t sum = count + (address >> 8) + address + type;
   for (uint32_t i = 0; i < count; ++i) {
-    p = Put_Hex(p, data[i], 2);
+    p = Put_Byte(p, data[i]);
     sum += data[i];
   }
   p = Put_Hex(p, (0x100 - (sum & 0xFF)) & 0xFF, 2);

@@ -12,7 +12,20 @@ inline bool Is_End(char c) {
 
 Line_Reader::Line_Reader(Byte_Source& source) : source_(source), buf_(new char[kBlock]) {}
 
+size_t Line_Reader::Find_End() {
+  const char* b = buf_.get();
+  // The next LF is remembered, so that a file of CR line ends is not searched for LFs to the
+  // end of the block for every line.
+  if (next_lf_ < pos_ || next_lf_ == kUnknown) {
+    const void* lf = std::memchr(b + pos_, '\n', end_ - pos_);
+    next_lf_ = lf ? static_cast<size_t>(static_cast<const char*>(lf) - b) : end_;
+  }
+  const void* cr = std::memchr(b + pos_, '\r', next_lf_ - pos_);
+  return cr ? static_cast<size_t>(static_cast<const char*>(cr) - b) : next_lf_;
+}
+
 bool Line_Reader::Fill() {
+  next_lf_ = kUnknown;
   if (pos_ > 0) {
     std::memmove(buf_.get(), buf_.get() + pos_, end_ - pos_);
     end_ -= pos_;
@@ -34,8 +47,7 @@ bool Line_Reader::Fill() {
 bool Line_Reader::Next(std::string_view& line) {
   for (;;) {
     const char* b = buf_.get();
-    size_t i = pos_;
-    while (i < end_ && !Is_End(b[i])) ++i;
+    size_t i = Find_End();
     if (i < end_) {
       size_t start = pos_;
       bool lf_of_crlf = b[i] == '\n' && after_cr_ && i == start;

@@ -26,10 +26,13 @@ class Line_Reader {
 
  private:
   bool Fill();
+  size_t Find_End();  // of the line at pos_: its CR or LF, or end_
 
   Byte_Source& source_;
   std::unique_ptr<char[]> buf_;
+  static constexpr size_t kUnknown = static_cast<size_t>(-1);
   size_t pos_ = 0, end_ = 0;
+  size_t next_lf_ = kUnknown;  // the first LF at or after pos_, or end_ when there is none
   size_t number_ = 0;
   bool at_eof_ = false, failed_ = false;
   bool after_cr_ = false;  // the last character passed was a CR

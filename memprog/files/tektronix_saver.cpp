@@ -28,7 +28,7 @@ void Save_Tektronix(common::Atomic_File& file, const uint8_t* image, uint32_t la
     s = Put_Hex(s, (Digit_Sum(p) + Digit_Sum(count)) & 0xFF, 2);
     uint32_t sum = 0;
     for (uint32_t i = 0; i < count; ++i) {
-      s = Put_Hex(s, image[p + i], 2);
+      s = Put_Byte(s, image[p + i]);
       sum += Digit_Sum(image[p + i]);
     }
     s = Put_Hex(s, sum & 0xFF, 2);

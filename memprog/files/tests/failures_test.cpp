@@ -151,7 +151,7 @@ TEST_F(Failures, AReadOnlyFileLoadsAndStaysReadOnly) {
   EXPECT_EQ(st.st_mode & 0777, 0444u);
 }
 
-TEST_F(Failures, SavingNeverReplacesAFileWithALesserOne) {
+TEST_F(Failures, SavingKeepsTheUsersFiles) {
   ranges.Dev_End_Add = 0xFFFFF;
   std::string path = File("keep.hex", "old contents");
 
@@ -178,12 +178,19 @@ TEST_F(Failures, SavingNeverReplacesAFileWithALesserOne) {
   EXPECT_FALSE(unwritable.ok);
   EXPECT_NE(unwritable.message.find(path + "/x.bin"), std::string::npos) << unwritable.message;
 
+  // Through a link, the file it points to.
+  std::filesystem::create_symlink(path, Path("link.bin"));
+  EXPECT_TRUE(Save_To(Path("link.bin"), File_Type::Binary).ok);
+  EXPECT_TRUE(fs::is_symlink(Path("link.bin")));
+  std::string saved = Contents(path);
+  EXPECT_EQ(saved.size(), 0x100000u);
+
   // A file the user made read-only.
   ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   Save_Outcome ro = Save_To(path, File_Type::Binary);
   EXPECT_FALSE(ro.ok);
   EXPECT_EQ(ro.message, path + " is read-only, nothing was saved");
-  EXPECT_EQ(Contents(path), "old contents");
+  EXPECT_EQ(Contents(path), saved);
 }
 
 TEST_F(Failures, RangesNoFormatCanHoldAreRefusedBeforeAnythingIsWritten) {
