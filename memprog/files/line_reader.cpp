@@ -4,12 +4,6 @@
 
 namespace memprog {
 
-namespace {
-inline bool Is_End(char c) {
-  return c == '\r' || c == '\n';
-}
-}  // namespace
-
 Line_Reader::Line_Reader(Byte_Source& source) : source_(source), buf_(new char[kBlock]) {}
 
 size_t Line_Reader::Find_End() {
