@@ -63,7 +63,8 @@ bool Line_Reader::Next(std::string_view& line) {
       continue;
     }
     if (at_eof_) {
-      if (pos_ == end_) return false;
+      // After a read error the last line is cut where the error struck: not a line at all.
+      if (pos_ == end_ || failed_) return false;
       ++number_;
       line = std::string_view(b + pos_, end_ - pos_);
       pos_ = end_;

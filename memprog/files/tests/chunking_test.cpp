@@ -79,3 +79,47 @@ TEST(Chunking, AVeryLongLineIsCutAndTheNextLinesStillCount) {
 
 }  // namespace
 }  // namespace memprog
+
+namespace memprog {
+namespace {
+
+// A disk that fails after the first bytes of a file.
+class Failing_Source final : public Byte_Source {
+ public:
+  explicit Failing_Source(std::string_view start) : start_(start) {}
+  ptrdiff_t Read(uint8_t* dst, size_t max) override {
+    if (done_) return -1;
+    done_ = true;
+    size_t n = std::min(max, start_.size());
+    std::memcpy(dst, start_.data(), n);
+    return static_cast<ptrdiff_t>(n);
+  }
+  uint64_t Skip_Rest() override { return 0; }
+  std::string Error() const override { return "Cannot read disk.hex: Input/output error"; }
+
+ private:
+  std::string_view start_;
+  bool done_ = false;
+};
+
+TEST(Chunking, AReadErrorStopsTheLoadAndKeepsWhatWasRead) {
+  const std::pair<File_Type, const char*> starts[] = {
+      {File_Type::Binary, "ab"},
+      {File_Type::Intel, ":020000000102FB\r\n:0200"},  // the error, not the cut record
+      {File_Type::Ascii, "0102\r\n"},
+  };
+  for (auto [type, start] : starts) {
+    std::vector<uint8_t> image(kImage_Size, 0);
+    Failing_Source source(start);
+    Recording_Progress progress;
+    File_Ranges ranges{.Dev_Last_Add = 0xFFFF};
+    auto o = Load_From_Source(source, type, "disk.hex", image.data(), ranges, progress);
+    EXPECT_EQ(o.kind, Load_Outcome::Stopped) << start;
+    EXPECT_EQ(o.message, "Cannot read disk.hex: Input/output error, loading stopped");
+    EXPECT_EQ(o.stored, 2u);
+    EXPECT_NE(image[1], 0) << start;
+  }
+}
+
+}  // namespace
+}  // namespace memprog
