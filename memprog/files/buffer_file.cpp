@@ -1,0 +1,100 @@
+#include "memprog/files/buffer_file.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "common/atomic_file.h"
+#include "common/hex.h"
+#include "memprog/files/file_formats.h"
+#include "memprog/files/load_outcome.h"
+
+namespace memprog {
+
+namespace {
+
+constexpr char kLoading_Text[] = "Loading Buffer from Hex File....";
+constexpr char kLoaded_Text[] = "Hex File Loaded....";
+constexpr char kSaving_Text[] = "Saving Buffer to Hex File....";
+constexpr char kSaved_Text[] = "Hex File Saved....";
+
+std::string Unknown_Type(File_Type type) {
+  return "File type " + std::to_string(static_cast<int>(type)) + " is not one of the list";
+}
+
+Save_Outcome Refused(std::string why) {
+  return {false, std::move(why) + ", nothing was saved"};
+}
+
+// A file the user made read-only is not replaced behind their back.
+bool Read_Only(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+}
+
+// Saving through a link replaces the file it points to and keeps the link.
+std::string Target_Of(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  auto target = std::filesystem::canonical(path, error);
+  return error ? path : target.string();
+}
+
+}  // namespace
+
+Load_Outcome Load_From_Source(Byte_Source& source, File_Type type, const std::string& path,
+                              uint8_t* image, const File_Ranges& ranges, File_Progress& progress) {
+  const File_Format* format = Find_Format(type);
+  if (format == nullptr) return Not_Opened(Unknown_Type(type));
+  Placer placer(image, ranges, progress);
+  return format->load(source, path, placer, ranges);
+}
+
+Load_Outcome Load_Buffer_File(const std::string& path, File_Type type, uint8_t* image,
+                              const File_Ranges& ranges, File_Progress& progress) {
+  const File_Format* format = Find_Format(type);
+  if (format == nullptr) return Not_Opened(Unknown_Type(type));
+  if (format->hex) {
+    progress.Status(kLoading_Text);
+    progress.Pump();
+  }
+  std::string error;
+  auto source = File_Source::Open(path, error);
+  if (!source) return Not_Opened(error);
+  Load_Outcome outcome = Load_From_Source(*source, type, path, image, ranges, progress);
+  bool read_to_end = outcome.kind == Load_Outcome::Loaded || outcome.kind == Load_Outcome::Clipped;
+  if (format->hex && read_to_end) progress.Status(kLoaded_Text);
+  return outcome;
+}
+
+Save_Outcome Save_Buffer_File(const std::string& path, File_Type type, const uint8_t* image,
+                              const File_Ranges& ranges, File_Progress& progress) {
+  const File_Format* format = Find_Format(type);
+  if (format == nullptr) return Refused(Unknown_Type(type));
+  int64_t last =
+      ranges.Prg_Type == 0 ? int64_t{ranges.Dev_End_Add} : 2 * int64_t{ranges.Dev_End_Add} + 1;
+  if (last < 0) return Refused("The device range is empty");
+  if (last >= kImage_Size)
+    return Refused("The range to save, 00000 to " + common::Hex(static_cast<uint64_t>(last), 5) +
+                   ", reaches past the end of the 16 MiB buffer");
+  if (last > format->max_last)
+    return Refused(std::string(format->name) + " files reach index " +
+                   common::Hex(format->max_last, 5) + " only and the range to save ends at " +
+                   common::Hex(static_cast<uint64_t>(last), 5) +
+                   ": save it as Intel Hex or Motorola Hex");
+  if (Read_Only(path)) return Refused(path + " is read-only");
+  if (format->hex) {
+    progress.Status(kSaving_Text);
+    progress.Pump();
+  }
+  common::Atomic_File file(Target_Of(path));
+  if (file.Ok()) format->save(file, image, static_cast<uint32_t>(last));
+  std::string error = file.Commit();
+  if (!error.empty())
+    return {false, "The buffer was not saved to " + path + ": " + error +
+                       ". A file already there is left as it was"};
+  if (format->hex) progress.Status(kSaved_Text);
+  return {true, ""};
+}
+
+}  // namespace memprog

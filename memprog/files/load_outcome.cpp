@@ -1,0 +1,56 @@
+#include "memprog/files/load_outcome.h"
+
+#include "memprog/files/file_formats.h"
+
+namespace memprog {
+
+namespace {
+Load_Outcome With_Counts(Load_Outcome o, const Placer& placer) {
+  o.stored = placer.Stored();
+  o.dropped = placer.Dropped();
+  return o;
+}
+}  // namespace
+
+Load_Outcome Not_Opened(const std::string& reason) {
+  Load_Outcome o;
+  o.kind = Load_Outcome::Not_Opened;
+  o.message = kNot_Loaded_Text;
+  o.note = reason;
+  return o;
+}
+
+Load_Outcome Read_To_End(File_Type type, const std::string& path, const Placer& placer) {
+  Load_Outcome o;
+  if (!placer.Any_Data()) {
+    o.kind = Load_Outcome::No_Data;
+    o.message = type == File_Type::Binary ? path + " is empty, nothing was loaded"
+                                          : std::string("No ") + Find_Format(type)->name +
+                                                " data found in " + path + ", nothing was loaded";
+  } else if (placer.Dropped() != 0) {
+    o.kind = Load_Outcome::Clipped;
+    o.message = std::to_string(placer.Dropped()) + " bytes of " + path +
+                " fall outside the 16 MiB buffer and were not loaded";
+  }
+  o.note = o.message;
+  return With_Counts(o, placer);
+}
+
+Load_Outcome Bad_Line(File_Type type, const std::string& path, size_t line, const Placer& placer) {
+  Load_Outcome o;
+  o.kind = Load_Outcome::Stopped;
+  o.line = line;
+  o.note =
+      "Invalid hex digits in line " + std::to_string(line) + " of " + path + ", loading stopped";
+  o.message = type == File_Type::Ascii ? kBad_Ascii_Text : o.note;
+  return With_Counts(o, placer);
+}
+
+Load_Outcome Read_Failed(const std::string& reason, const Placer& placer) {
+  Load_Outcome o;
+  o.kind = Load_Outcome::Stopped;
+  o.message = o.note = reason + ", loading stopped";
+  return With_Counts(o, placer);
+}
+
+}  // namespace memprog
