@@ -41,8 +41,10 @@ void Atomic_File::Flush() {
   while (error_.empty() && done < buffer_.size()) {
     ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) error_ = Describe("Cannot write", path_, n < 0 ? errno : ENOSPC);
-    else done += static_cast<size_t>(n);
+    if (n <= 0)
+      error_ = Describe("Cannot write", path_, n < 0 ? errno : ENOSPC);
+    else
+      done += static_cast<size_t>(n);
   }
   buffer_.clear();
 }
@@ -62,7 +64,8 @@ void Atomic_File::Write(const void* data, size_t size) {
 std::string Atomic_File::Commit() {
   if (error_.empty()) Flush();
   if (error_.empty() && ::fsync(fd_) != 0) error_ = Describe("Cannot write", path_, errno);
-  if (fd_ >= 0 && ::close(fd_) != 0 && error_.empty()) error_ = Describe("Cannot write", path_, errno);
+  if (fd_ >= 0 && ::close(fd_) != 0 && error_.empty())
+    error_ = Describe("Cannot write", path_, errno);
   fd_ = -1;
   if (error_.empty() && ::rename(temp_path_.c_str(), path_.c_str()) != 0)
     error_ = Describe("Cannot replace", path_, errno);

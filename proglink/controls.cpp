@@ -62,6 +62,8 @@ void Controls::Lines(const std::string& name, std::vector<std::string> lines) {
   host_.Control_Changed(name, s, Field::Lines);
 }
 
-void Controls::Focus(const std::string& name) { host_.Control_Changed(name, Get(name), Field::Focus); }
+void Controls::Focus(const std::string& name) {
+  host_.Control_Changed(name, Get(name), Field::Focus);
+}
 
 }  // namespace proglink

@@ -32,7 +32,9 @@ class Controls {
   void Focus(const std::string& name);
 
   // What the user did in the window.
-  void User_Caption(const std::string& name, std::string text) { states_[name].caption = std::move(text); }
+  void User_Caption(const std::string& name, std::string text) {
+    states_[name].caption = std::move(text);
+  }
   void User_Checked(const std::string& name, bool on) { states_[name].checked = on; }
   void User_Item_Index(const std::string& name, int i) { states_[name].item_index = i; }
 

@@ -22,7 +22,7 @@ enum class Kind {
   Text_Panel,  // fixed-pitch read-only picture made of text lines
   Radio,
   Check,
-  Radio_Group, // titled group of radio items, one chosen by item index
+  Radio_Group,  // titled group of radio items, one chosen by item index
 };
 
 enum class Font { Normal, Bold, Fixed, Fixed_Bold };
@@ -35,6 +35,7 @@ struct Control_Design {
   const char* caption = "";
   bool visible = true;
   bool enabled = true;
+  bool checked = false;  // radio buttons and check boxes
   const char* hint = "";
   Colour colour = Colour::Default;
   Font font = Font::Normal;
@@ -56,6 +57,7 @@ inline void Start_Controls(Controls& controls, const Form_Design& form) {
     s.caption = c.caption;
     s.visible = c.visible;
     s.enabled = c.enabled;
+    s.checked = c.checked;
     s.colour = c.colour;
     s.height = c.h;
     s.top = c.y;

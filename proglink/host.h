@@ -44,7 +44,18 @@ struct Control_State {
   std::vector<std::string> lines;  // the text of a multi-line control
 };
 
-enum class Field { Caption, Enabled, Visible, Checked, Colour, Height, Top, Item_Index, Lines, Focus };
+enum class Field {
+  Caption,
+  Enabled,
+  Visible,
+  Checked,
+  Colour,
+  Height,
+  Top,
+  Item_Index,
+  Lines,
+  Focus
+};
 
 enum class Memo_Event { Cleared, Inserted, Added, Shown, Hidden };
 
@@ -57,9 +68,11 @@ class Host {
   virtual ~Host() = default;
 
   // A control changed; `field` says which part of its state.
-  virtual void Control_Changed(const std::string& name, const Control_State& state, Field field) = 0;
+  virtual void Control_Changed(const std::string& name, const Control_State& state,
+                               Field field) = 0;
   // A message area changed; `line` is the line inserted or added, if any.
-  virtual void Memo_Changed(const Message_Area& area, Memo_Event event, const std::string& line) = 0;
+  virtual void Memo_Changed(const Message_Area& area, Memo_Event event,
+                            const std::string& line) = 0;
   virtual void Show_Message(const std::string& text, Box kind, Screen_Pos at) = 0;
   virtual bool Ask_Yes_No(const std::string& text, Screen_Pos at) = 0;
   // The chosen file, or nullopt when the user cancelled.

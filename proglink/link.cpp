@@ -9,9 +9,13 @@ namespace proglink {
 
 using namespace D2XXUnit;
 
-Variant Variant::Kv9() { return {true, "Quit_Func_But", 6, 829, "3.61", 3000}; }
+Variant Variant::Kv9() {
+  return {true, "Quit_Func_But", 6, 829, "3.61", 3000};
+}
 // Win_Mcu9 asks for the version its prompt names, 3.22.
-Variant Variant::Mcu9() { return {false, "Quit_Add", 5, 790, "3.22", 10000}; }
+Variant Variant::Mcu9() {
+  return {false, "Quit_Add", 5, 790, "3.22", 10000};
+}
 
 Link::Link(Host& host, Controls& controls, Device_Setup& device, Variant variant)
     : host_(host),
@@ -84,7 +88,8 @@ void Link::Wait_Reply() {
   USB_Rx_Buf[6] = 0x55;
   host_.Set_Timer(false, timer_interval_);
   if (!variant_.kv9) memo1_.Show(true);
-  Log().Insert(std::string(kLostLine) + std::to_string(status) + " USB-" + std::to_string(Stop_Code));
+  Log().Insert(std::string(kLostLine) + std::to_string(status) + " USB-" +
+               std::to_string(Stop_Code));
   Status_Tag = 7;
   Reply_Size = 0;
   Id_Code = 0;
@@ -95,7 +100,9 @@ void Link::Wait_Reply() {
   if (Enable_Controls) Enable_Controls();
 }
 
-void Link::Timer1Timer() { Stop_Code = variant_.timer_stop_code; }
+void Link::Timer1Timer() {
+  Stop_Code = variant_.timer_stop_code;
+}
 
 void Link::Reset_Programmer() {
   Stop_Code = 0;

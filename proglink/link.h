@@ -17,12 +17,12 @@ namespace proglink {
 
 // What differs between the two programs.
 struct Variant {
-  bool kv9;                    // Win_KV9; else Win_Mcu9
-  const char* quit_control;    // the button that shows the address and stops a run
-  int timer_stop_code;         // what the reply timer sets Stop_Code to
-  int required_version;        // major * 256 + minor
-  const char* required_text;   // the same version as the prompt names it
-  int timer_design_interval;   // the reply timer's interval before the first search
+  bool kv9;                   // Win_KV9; else Win_Mcu9
+  const char* quit_control;   // the button that shows the address and stops a run
+  int timer_stop_code;        // what the reply timer sets Stop_Code to
+  int required_version;       // major * 256 + minor
+  const char* required_text;  // the same version as the prompt names it
+  int timer_design_interval;  // the reply timer's interval before the first search
 
   static Variant Kv9();
   static Variant Mcu9();
@@ -65,7 +65,7 @@ class Link {
   int Connection = 0;  // MainForm.Tag: 0 none, 1 identifying, 2 ready
   int Status_Tag = 0;  // StaticText3.Tag: 0 good, 1 failure or search, 7 lost
   int Fw_Version = 0;
-  int Id_Code = 0;     // device code of the last recognised electronic ID
+  int Id_Code = 0;  // device code of the last recognised electronic ID
   uint8_t Vcc_Code = 2;
   uint8_t Vpp_Code = 1;
 

@@ -102,10 +102,8 @@ FT_STATUS Read(FT_HANDLE h, LPVOID buffer, DWORD size, LPDWORD got) {
 }  // namespace
 
 const Ftd2xx_Backend& Backend() {
-  static const Ftd2xx_Backend backend = {"sim",        List_Devices, Open_Ex,
-                                         Close,        Reset_Device, Purge,
-                                         Set_Timeouts, Get_Queue_Status, Write,
-                                         Read};
+  static const Ftd2xx_Backend backend = {"sim", List_Devices, Open_Ex,          Close, Reset_Device,
+                                         Purge, Set_Timeouts, Get_Queue_Status, Write, Read};
   return backend;
 }
 

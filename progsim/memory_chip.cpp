@@ -33,9 +33,15 @@ bool Memory_Chip::Program(uint32_t address, uint8_t value) {
   Grow(address + 1);
   uint8_t& cell = bytes_[address];
   switch (physics_) {
-    case Physics::Any_Value: cell = value; break;
-    case Physics::Clear_Bits: cell &= value; break;
-    case Physics::Set_Bits: cell |= value; break;
+    case Physics::Any_Value:
+      cell = value;
+      break;
+    case Physics::Clear_Bits:
+      cell &= value;
+      break;
+    case Physics::Set_Bits:
+      cell |= value;
+      break;
   }
   return cell == value;
 }

@@ -29,13 +29,19 @@ std::optional<std::vector<Fault>> Parse_Faults(const std::string& text, std::str
     if (item.empty()) continue;
     auto at = item.find('@');
     std::string kind = item.substr(0, at);
-    int64_t n = at == std::string::npos ? 0 : common::Parse_Decimal(item.substr(at + 1)).value_or(0);
+    int64_t n =
+        at == std::string::npos ? 0 : common::Parse_Decimal(item.substr(at + 1)).value_or(0);
     Fault f{};
-    if (kind == "lose") f.kind = Fault::Lose;
-    else if (kind == "silent") f.kind = Fault::Silent;
-    else if (kind == "failblock") f.kind = Fault::Fail_Block;
-    else if (kind == "shortwrite") f.kind = Fault::Short_Write;
-    else if (kind == "failerase") f.kind = Fault::Fail_Erase;
+    if (kind == "lose")
+      f.kind = Fault::Lose;
+    else if (kind == "silent")
+      f.kind = Fault::Silent;
+    else if (kind == "failblock")
+      f.kind = Fault::Fail_Block;
+    else if (kind == "shortwrite")
+      f.kind = Fault::Short_Write;
+    else if (kind == "failerase")
+      f.kind = Fault::Fail_Erase;
     else {
       if (reason) *reason = "unknown fault '" + kind + "'";
       return std::nullopt;
@@ -90,28 +96,38 @@ Options Options::From_Environment(std::vector<std::string>* errors) {
   o.chip_file = env("KV9_SIM_CHIP");
   o.keep_log = false;  // nobody reads it outside tests
   if (std::string v = env("KV9_SIM_FIRMWARE"); !v.empty()) {
-    if (auto ver = Parse_Version(v)) std::tie(o.fw_major, o.fw_minor) = *ver;
-    else complain("KV9_SIM_FIRMWARE: '" + v + "' is not a version like 3.61");
+    if (auto ver = Parse_Version(v))
+      std::tie(o.fw_major, o.fw_minor) = *ver;
+    else
+      complain("KV9_SIM_FIRMWARE: '" + v + "' is not a version like 3.61");
   }
   if (std::string v = env("KV9_SIM_ID"); !v.empty()) {
     auto at = v.find('@');
     auto id = Parse_Id(v.substr(0, at));
     auto methods = at == std::string::npos ? kAllIdMethods : Parse_Id_Methods(v.substr(at + 1));
-    if (id && methods) o.id = id, o.id_methods = *methods;
-    else complain("KV9_SIM_ID: '" + v + "' is not two hex bytes like 89,8C or 89,8C@4");
+    if (id && methods)
+      o.id = id, o.id_methods = *methods;
+    else
+      complain("KV9_SIM_ID: '" + v + "' is not two hex bytes like 89,8C or 89,8C@4");
   }
   if (std::string v = env("KV9_SIM_ADAPTER"); !v.empty()) {
-    if (auto b = Parse_Hex_Bytes(v, 4)) std::copy(b->begin(), b->end(), o.adapter.begin());
-    else complain("KV9_SIM_ADAPTER: '" + v + "' is not four hex bytes like 50,54,28,28");
+    if (auto b = Parse_Hex_Bytes(v, 4))
+      std::copy(b->begin(), b->end(), o.adapter.begin());
+    else
+      complain("KV9_SIM_ADAPTER: '" + v + "' is not four hex bytes like 50,54,28,28");
   }
   if (std::string v = env("KV9_SIM_PIC"); !v.empty()) {
-    if (Find_Pic_Part(v)) o.pic = v;
-    else complain("KV9_SIM_PIC: '" + v + "' is not a PIC of the catalogue, like 16F877A");
+    if (Find_Pic_Part(v))
+      o.pic = v;
+    else
+      complain("KV9_SIM_PIC: '" + v + "' is not a PIC of the catalogue, like 16F877A");
   }
   if (std::string v = env("KV9_SIM_FAULT"); !v.empty()) {
     std::string reason;
-    if (auto f = Parse_Faults(v, &reason)) o.faults = *f;
-    else complain("KV9_SIM_FAULT: " + reason);
+    if (auto f = Parse_Faults(v, &reason))
+      o.faults = *f;
+    else
+      complain("KV9_SIM_FAULT: " + reason);
   }
   return o;
 }

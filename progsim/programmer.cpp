@@ -21,9 +21,15 @@ uint8_t Sum7(const uint8_t* p) {
   return static_cast<uint8_t>(s);
 }
 
-uint32_t Be16(const uint8_t* p) { return static_cast<uint32_t>(p[0]) << 8 | p[1]; }
-uint32_t Be24(const uint8_t* p) { return static_cast<uint32_t>(p[0]) << 16 | Be16(p + 1); }
-uint32_t Be32(const uint8_t* p) { return static_cast<uint32_t>(p[0]) << 24 | Be24(p + 1); }
+uint32_t Be16(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) << 8 | p[1];
+}
+uint32_t Be24(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) << 16 | Be16(p + 1);
+}
+uint32_t Be32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) << 24 | Be24(p + 1);
+}
 
 }  // namespace
 
@@ -44,8 +50,7 @@ const std::string* Programmer::Serial(size_t index) const {
 
 bool Programmer::Open(const std::string& serial) {
   if (lost_ || open_ || serial != kSerial) return false;
-  if (std::find(options_.serials.begin(), options_.serials.end(), serial) ==
-      options_.serials.end())
+  if (std::find(options_.serials.begin(), options_.serials.end(), serial) == options_.serials.end())
     return false;
   open_ = true;
   Purge_Rx();
@@ -115,8 +120,10 @@ size_t Programmer::Write(const uint8_t* data, size_t n) {
   Transfer t;
   std::copy_n(data, std::min<size_t>(taken, 8), t.header.begin());
   if (taken > 8 && (options_.keep_log || trace_)) t.data.assign(data + 8, data + taken);
-  if (taken < 8 || !Length_Ok(data, taken)) t.refused = "length";
-  else if (data[7] != Sum7(data)) t.refused = "checksum";
+  if (taken < 8 || !Length_Ok(data, taken))
+    t.refused = "length";
+  else if (data[7] != Sum7(data))
+    t.refused = "checksum";
   bool refused = !t.refused.empty();
   if (options_.keep_log || trace_) Record(std::move(t));
   if (refused) return taken;
@@ -147,9 +154,12 @@ bool Programmer::Length_Ok(const uint8_t* p, size_t n) const {
   if (n == kFirmwarePacket && p[0] == kFirmwareCommand) return true;
   if (pic_.Active() && p[0] == 0x30) return Pic_Firmware::Length_Ok(p, n);
   switch (p[0]) {
-    case 0x30: return n == 8 + Be16(p + 5);
-    case 0x3E: return n == 8 + 2049;
-    default: return n == 8;
+    case 0x30:
+      return n == 8 + Be16(p + 5);
+    case 0x3E:
+      return n == 8 + 2049;
+    default:
+      return n == 8;
   }
 }
 
@@ -183,10 +193,14 @@ Programmer::Reply Programmer::Answer(const uint8_t* p, size_t n) {
     case 0x53:
       Restart();
       return Header(0x53);
-    case 0x20: return Read_Memory(p);
-    case 0x30: return Program_Memory(p, n);
-    case 0xAA: return Firmware_Check(p);
-    default: return Device_Operation(p);
+    case 0x20:
+      return Read_Memory(p);
+    case 0x30:
+      return Program_Memory(p, n);
+    case 0xAA:
+      return Firmware_Check(p);
+    default:
+      return Device_Operation(p);
   }
 }
 
@@ -221,7 +235,8 @@ Programmer::Reply Programmer::Firmware_Packet(const uint8_t* p) {
     update_major_ = p[4];
     update_minor_ = p[5];
   }
-  for (size_t i = 8; i < kFirmwarePacket; ++i) update_sum_ = static_cast<uint16_t>(update_sum_ + p[i]);
+  for (size_t i = 8; i < kFirmwarePacket; ++i)
+    update_sum_ = static_cast<uint16_t>(update_sum_ + p[i]);
   return Header(p[0]);
 }
 

@@ -35,15 +35,23 @@ FT_STATUS Open_USB_Device_By_Serial_Number(const std::string& serial) {
   return FT_OpenEx(USB_Serial_Buf, FT_OPEN_BY_SERIAL_NUMBER, &USB_Handle);
 }
 
-FT_STATUS USB_Close() { return FT_Close(USB_Handle); }
-FT_STATUS USB_Reset() { return FT_ResetDevice(USB_Handle); }
-FT_STATUS USB_Purge_Rx() { return FT_Purge(USB_Handle, FT_PURGE_RX); }
+FT_STATUS USB_Close() {
+  return FT_Close(USB_Handle);
+}
+FT_STATUS USB_Reset() {
+  return FT_ResetDevice(USB_Handle);
+}
+FT_STATUS USB_Purge_Rx() {
+  return FT_Purge(USB_Handle, FT_PURGE_RX);
+}
 
 FT_STATUS USB_Set_Timeouts(ULONG read_ms, ULONG write_ms) {
   return FT_SetTimeouts(USB_Handle, read_ms, write_ms);
 }
 
-FT_STATUS USB_Queue_Status() { return FT_GetQueueStatus(USB_Handle, &USB_Rx_Count); }
+FT_STATUS USB_Queue_Status() {
+  return FT_GetQueueStatus(USB_Handle, &USB_Rx_Count);
+}
 
 DWORD USB_Write(DWORD count) {
   DWORD written = 0;

@@ -164,7 +164,8 @@ FT_STATUS Write(FT_HANDLE h, LPVOID buffer, DWORD size, LPDWORD written) {
   if (written) *written = 0;
   Device* d = Valid(h);
   if (!d || !buffer || !written) return FT_INVALID_HANDLE;
-  int n = ftdi_write_data(d->ctx, static_cast<const unsigned char*>(buffer), static_cast<int>(size));
+  int n =
+      ftdi_write_data(d->ctx, static_cast<const unsigned char*>(buffer), static_cast<int>(size));
   if (n < 0) return FT_IO_ERROR;
   *written = static_cast<DWORD>(n);
   return FT_OK;
@@ -188,9 +189,8 @@ FT_STATUS Read(FT_HANDLE h, LPVOID buffer, DWORD size, LPDWORD got) {
 }  // namespace
 
 const Ftd2xx_Backend& Libftdi_Backend() {
-  static const Ftd2xx_Backend backend = {"libftdi1",      List_Devices, Open_Ex,
-                                         Close,           Reset_Device, Purge,
-                                         Set_Timeouts,    Get_Queue_Status, Write,
-                                         Read};
+  static const Ftd2xx_Backend backend = {"libftdi1",   List_Devices, Open_Ex,      Close,
+                                         Reset_Device, Purge,        Set_Timeouts, Get_Queue_Status,
+                                         Write,        Read};
   return backend;
 }

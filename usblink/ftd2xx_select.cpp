@@ -6,7 +6,7 @@
 #include "usblink/ftd2xx.h"
 
 const Ftd2xx_Backend& Ftd2xx_Active_Backend() {
-  static const Ftd2xx_Backend& chosen = [] () -> const Ftd2xx_Backend& {
+  static const Ftd2xx_Backend& chosen = []() -> const Ftd2xx_Backend& {
     const char* which = std::getenv("KV9_PROGRAMMER");
     if (which && std::strcmp(which, "sim") == 0) return progsim::Backend();
     return Libftdi_Backend();
@@ -17,10 +17,18 @@ const Ftd2xx_Backend& Ftd2xx_Active_Backend() {
 FT_STATUS FT_ListDevices(PVOID a, PVOID b, DWORD f) {
   return Ftd2xx_Active_Backend().ListDevices(a, b, f);
 }
-FT_STATUS FT_OpenEx(PVOID a, DWORD f, FT_HANDLE* h) { return Ftd2xx_Active_Backend().OpenEx(a, f, h); }
-FT_STATUS FT_Close(FT_HANDLE h) { return Ftd2xx_Active_Backend().Close(h); }
-FT_STATUS FT_ResetDevice(FT_HANDLE h) { return Ftd2xx_Active_Backend().ResetDevice(h); }
-FT_STATUS FT_Purge(FT_HANDLE h, ULONG m) { return Ftd2xx_Active_Backend().Purge(h, m); }
+FT_STATUS FT_OpenEx(PVOID a, DWORD f, FT_HANDLE* h) {
+  return Ftd2xx_Active_Backend().OpenEx(a, f, h);
+}
+FT_STATUS FT_Close(FT_HANDLE h) {
+  return Ftd2xx_Active_Backend().Close(h);
+}
+FT_STATUS FT_ResetDevice(FT_HANDLE h) {
+  return Ftd2xx_Active_Backend().ResetDevice(h);
+}
+FT_STATUS FT_Purge(FT_HANDLE h, ULONG m) {
+  return Ftd2xx_Active_Backend().Purge(h, m);
+}
 FT_STATUS FT_SetTimeouts(FT_HANDLE h, ULONG r, ULONG w) {
   return Ftd2xx_Active_Backend().SetTimeouts(h, r, w);
 }

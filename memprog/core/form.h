@@ -7,7 +7,4 @@ namespace memprog {
 
 const proglink::Form_Design& Kv9_Form();
 
-// The socket and adapter diagrams, in the order Hide_Sockets hides them.
-extern const char* const kSocket_Diagrams[21];
-
 }  // namespace memprog

@@ -40,16 +40,25 @@ struct Kv9 : proglink::Device_Setup {
   int32_t Hex_Start_Add = 0;
   int32_t Hex_End_Add = 0xFFFFFF;
   int32_t Hex_Offset = 0;
-  int Prg_Type = 0;        // Prg_Type_But's Tag: 0 byte, 1 word even/high, 2 word odd/low
-  int File_Type = 0;       // File_Type's Tag
-  int Buffer_Loaded = 0;   // Load_But's Tag: 1 once a checksum has run
+  int Prg_Type = 0;       // Prg_Type_But's Tag: 0 byte, 1 word even/high, 2 word odd/low
+  int File_Type = 0;      // File_Type's Tag
+  int Buffer_Loaded = 0;  // Load_But's Tag: 1 once a checksum has run
   uint16_t Chk_Sum = 0;
-  int Edit_Field = 0;      // Edit_Add's Tag: which value the entry field edits
+  int Edit_Field = 0;          // Edit_Add's Tag: which value the entry field edits
   std::string Open_File_Name;  // the open dialog's file name: the last file loaded
+
+  // ---- electronic ID of the last identification (the link holds Id_Code)
+  int Id_Mfg = 0;
+  int Id_Dev = 0;
+  std::string Id_Name;
 
   // ---- options
   int Auto_Verify = 1;  // Auto_Verify's Tag
   int Auto_ID = 1;      // Auto_ID's Tag
+
+  // ---- Vpp calibration
+  int Test_Step = 7;      // Vxx_Test's Tag
+  uint8_t Cal_Value = 0;  // the trim value last reported or stepped
 
   // ---- program
   std::string Prog_Dir;  // the working directory at the first activation

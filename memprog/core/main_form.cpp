@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "memprog/core/form.h"
+#include "memprog/core/settings.h"
+#include "memprog/diagrams/diagrams.h"
 
 namespace memprog {
 
@@ -11,10 +13,10 @@ using proglink::Colour;
 namespace {
 
 // Buttons that need a programmer: enabled only while it is connected.
-const char* const kDevice_Buttons[] = {
-    "Quit_Func_But", "Read_Time", "Program_Eprom", "Prg_Time", "Verify_Eprom", "Security",
-    "Auto_Verify",   "Protect",   "Erase_But2",    "Prog_ID",  "Move_Eprom",   "Vpp_But",
-    "Blank_Chk",     "Compare",   "Erase_But",     "Flash"};
+const char* const kDevice_Buttons[] = {"Quit_Func_But", "Read_Time", "Program_Eprom", "Prg_Time",
+                                       "Verify_Eprom",  "Security",  "Auto_Verify",   "Protect",
+                                       "Erase_But2",    "Prog_ID",   "Move_Eprom",    "Vpp_But",
+                                       "Blank_Chk",     "Compare",   "Erase_But",     "Flash"};
 
 const char* const kHex_Buttons[] = {"Start_Hex", "End_Hex", "Offset"};
 
@@ -23,11 +25,11 @@ const char* const kBuffer_Buttons[] = {"Start_Buf_Add", "File_But", "Prg_Type_Bu
                                        "Save_But",      "Edit",     "Load_But",     "Fill"};
 
 const char* const kBusy_Disabled[] = {
-    "Quit_Func_But", "Save_But",  "Start_Buf_Add", "File_But",   "Program_Eprom", "Security",
-    "Prg_Type_But",  "Vpp_But",   "Verify_Eprom",  "End_Add",    "Auto_Verify",   "Protect",
-    "Chk_Sum_But",   "Compare",   "Erase_But2",    "Prog_ID",    "Move_Eprom",    "End_Hex",
-    "Start_Hex",     "Offset",    "Erase_But",     "Device",     "Start_Add",     "Blank_Chk",
-    "Read_Time",     "Edit",      "Prg_Time",      "Help",       "Load_But",      "Fill"};
+    "Quit_Func_But", "Save_But", "Start_Buf_Add", "File_But", "Program_Eprom", "Security",
+    "Prg_Type_But",  "Vpp_But",  "Verify_Eprom",  "End_Add",  "Auto_Verify",   "Protect",
+    "Chk_Sum_But",   "Compare",  "Erase_But2",    "Prog_ID",  "Move_Eprom",    "End_Hex",
+    "Start_Hex",     "Offset",   "Erase_But",     "Device",   "Start_Add",     "Blank_Chk",
+    "Read_Time",     "Edit",     "Prg_Time",      "Help",     "Load_But",      "Fill"};
 
 const char* const kPop_Ups[] = {"Fill_Edit", "Mfg", "File_Type", "Dev", "FillBox", "Help1"};
 
@@ -57,6 +59,7 @@ void FormActivate(Kv9& k) {
   k.link.Connection = 0;
   k.Buffer_Loaded = 0;
   k.Prog_Dir = std::filesystem::current_path().string();
+  if (!Read_Settings(k)) return;  // a line that did not convert: no search until a click
   k.link.Find_Programmer();
   End_Busy(k);
   if (k.ui["Device"].caption == "No Device") k.ui.Visible("Device_Box1", true);
@@ -64,14 +67,20 @@ void FormActivate(Kv9& k) {
 
 void FormCloseQuery(Kv9& k) {
   k.link.Op_Kind = 0;
+  // Decided before the reset below clears Stop_Code: after Reset Defaults, or when the window
+  // closes while a run has timed out or lost the programmer, the file is not written.
+  bool keep_settings = k.link.Stop_Code < 6;
   if (k.link.Connection == 2) {
     k.link.Reset_Programmer();
     D2XXUnit::USB_Close();
   }
+  if (keep_settings) Write_Settings(k);
   k.host.Pump_Messages();
 }
 
-void FormClick(Kv9& k) { Hide_Sockets(k); }
+void FormClick(Kv9& k) {
+  Hide_Sockets(k);
+}
 
 void Enable_All(Kv9& k) {
   if (k.link.Connection > 1)
@@ -109,7 +118,7 @@ void End_Busy(Kv9& k) {
 }
 
 void Hide_Sockets(Kv9& k) {
-  for (const char* d : kSocket_Diagrams) k.ui.Visible(d, false);
+  for (std::string_view d : kDiagram_Names) k.ui.Visible(std::string(d), false);
 }
 
 void Hide_Zif_Sockets(Kv9& k) {

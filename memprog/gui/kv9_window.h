@@ -2,8 +2,6 @@
 // events to the logic's handlers.
 #pragma once
 
-#include <memory>
-
 #include "memprog/core/kv9.h"
 #include "proglink/window/form_window.h"
 

@@ -64,7 +64,7 @@ TEST_F(LinkTest, ASerialBeginningWithTheProgrammersEndsTheListing) {
   EXPECT_EQ(link.Connection, 2);
   EXPECT_EQ(link.Memo1().Lines().at(0), "FT000001");
   EXPECT_EQ(link.Memo1().Lines().at(1), "FTKV9USB");  // first 8 characters only; stops here
-  EXPECT_EQ(link.Memo1().Lines().size(), 3u);          // and the reply dump
+  EXPECT_EQ(link.Memo1().Lines().size(), 3u);         // and the reply dump
 }
 
 TEST_F(LinkTest, InvalidReplyLeavesState1AndFails) {

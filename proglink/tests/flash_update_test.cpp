@@ -124,8 +124,8 @@ TEST_F(FlashUpdateTest, WrongCheckBytesReportABadUpdate) {
 TEST_F(FlashUpdateTest, BadSignatureOrUnreadableFileSendsNothing) {
   std::string bad = Update_File(1);
   bad[5] = 'x';
-  for (const std::string& path : {Write(bad), std::string("/nonexistent/update.bin"),
-                                  Write(std::string("\0\0Update", 8))}) {
+  for (const std::string& path :
+       {Write(bad), std::string("/nonexistent/update.bin"), Write(std::string("\0\0Update", 8))}) {
     host.messages.clear();
     sim->Clear_Log();
     host.files = {path};

@@ -10,7 +10,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes Header(const progsim::Transfer& t) { return Bytes(t.header.begin(), t.header.end()); }
+Bytes Header(const progsim::Transfer& t) {
+  return Bytes(t.header.begin(), t.header.end());
+}
 
 TEST_F(LinkTest, IdentifyPacketIsAllZeroAfterTheCodeWithChecksum56) {
   sim = &progsim::Install({});
@@ -119,13 +121,13 @@ TEST_F(LinkTest, VppSelectionsGiveTheirCaptionsAndCodes) {
     const char* caption;
     uint8_t vcc, vpp;
   } cases[] = {
-      {1, false, "Vpp = 25", 0x42, 4},   {2, false, "Vpp = 21", 0x42, 3},
-      {3, false, "Vpp = 12.75", 2, 2},   {3, true, "Vpp = 12.75", 0x42, 2},
-      {4, true, "Vpp = 12", 2, 1},       {5, true, "Vpp = 5", 2, 0},
-      {7, false, "Vpp = 12", 2, 1},      {8, false, "Vpp = 12", 2, 1},
-      {8, true, "Vpp = 12", 0x42, 1},    {9, false, "Vpp = 12/3", 0, 1},
-      {10, false, "Vpp = 3", 0, 0},      {11, false, "Vpp = 12.75", 0x42, 2},
-      {0, false, "Vpp = 12", 2, 1},      {12, false, "Vpp = 12", 2, 1},
+      {1, false, "Vpp = 25", 0x42, 4}, {2, false, "Vpp = 21", 0x42, 3},
+      {3, false, "Vpp = 12.75", 2, 2}, {3, true, "Vpp = 12.75", 0x42, 2},
+      {4, true, "Vpp = 12", 2, 1},     {5, true, "Vpp = 5", 2, 0},
+      {7, false, "Vpp = 12", 2, 1},    {8, false, "Vpp = 12", 2, 1},
+      {8, true, "Vpp = 12", 0x42, 1},  {9, false, "Vpp = 12/3", 0, 1},
+      {10, false, "Vpp = 3", 0, 0},    {11, false, "Vpp = 12.75", 0x42, 2},
+      {0, false, "Vpp = 12", 2, 1},    {12, false, "Vpp = 12", 2, 1},
   };
   dev.Family = 2;
   for (const auto& c : cases) {

@@ -19,12 +19,13 @@
 
 namespace proglink {
 
-
 namespace {
 
 constexpr int kRender_Interval_Ms = 100;  // redraw a busy message area at most this often
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 QFont Fixed_Font(bool bold) {
   QFont f("DejaVu Sans Mono");
@@ -37,12 +38,18 @@ QFont Fixed_Font(bool bold) {
 
 QColor Colour_Of(Colour c) {
   switch (c) {
-    case Colour::Yellow: return QColor(255, 255, 0);
-    case Colour::Lime: return QColor(0, 255, 0);
-    case Colour::Red: return QColor(255, 0, 0);
-    case Colour::Silver: return QColor(192, 192, 192);
-    case Colour::Blue: return QColor(0, 0, 255);
-    case Colour::Default: break;
+    case Colour::Yellow:
+      return QColor(255, 255, 0);
+    case Colour::Lime:
+      return QColor(0, 255, 0);
+    case Colour::Red:
+      return QColor(255, 0, 0);
+    case Colour::Silver:
+      return QColor(192, 192, 192);
+    case Colour::Blue:
+      return QColor(0, 0, 255);
+    case Colour::Default:
+      break;
   }
   return QColor();
 }
@@ -166,6 +173,7 @@ void Form_Window::Build(const proglink::Control_Design& c) {
     }
     case Kind::Radio: {
       auto* r = new QRadioButton(c.caption, parent);
+      r->setChecked(c.checked);
       connect(r, &QRadioButton::clicked, this, [this, name] {
         if (On_Click) On_Click(name);
       });
@@ -174,6 +182,7 @@ void Form_Window::Build(const proglink::Control_Design& c) {
     }
     case Kind::Check: {
       auto* x = new QCheckBox(c.caption, parent);
+      x->setChecked(c.checked);
       connect(x, &QCheckBox::clicked, this, [this, name] {
         if (On_Click) On_Click(name);
       });
@@ -248,12 +257,18 @@ void Form_Window::Control_Changed(const std::string& name, const proglink::Contr
   if (!w) return;
   switch (field) {
     case Field::Caption:
-      if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(Q(s.caption));
-      else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(Q(s.caption));
-      else if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(Q(s.caption));
-      else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(Q(s.caption));
+      if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(Q(s.caption));
+      else if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(Q(s.caption));
+      else if (auto* g = qobject_cast<QGroupBox*>(w))
+        g->setTitle(Q(s.caption));
+      else if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(Q(s.caption));
       break;
-    case Field::Enabled: w->setEnabled(s.enabled); break;
+    case Field::Enabled:
+      w->setEnabled(s.enabled);
+      break;
     case Field::Visible:
       w->setVisible(s.visible);
       if (s.visible) w->raise();
@@ -264,9 +279,15 @@ void Form_Window::Control_Changed(const std::string& name, const proglink::Contr
         b->setChecked(s.checked);
       }
       break;
-    case Field::Colour: Set_Colour(w, s.colour); break;
-    case Field::Height: w->resize(w->width(), s.height); break;
-    case Field::Top: w->move(w->x(), s.top); break;
+    case Field::Colour:
+      Set_Colour(w, s.colour);
+      break;
+    case Field::Height:
+      w->resize(w->width(), s.height);
+      break;
+    case Field::Top:
+      w->move(w->x(), s.top);
+      break;
     case Field::Item_Index:
       if (auto* l = qobject_cast<QListWidget*>(w)) {
         QSignalBlocker block(l);
@@ -280,8 +301,12 @@ void Form_Window::Control_Changed(const std::string& name, const proglink::Contr
         }
       }
       break;
-    case Field::Lines: Set_Lines(w, designs_.at(name), s.lines); break;
-    case Field::Focus: w->setFocus(); break;
+    case Field::Lines:
+      Set_Lines(w, designs_.at(name), s.lines);
+      break;
+    case Field::Focus:
+      w->setFocus();
+      break;
   }
 }
 
@@ -336,8 +361,8 @@ void Form_Window::Show_Message(const std::string& text, proglink::Box kind,
 
 bool Form_Window::Ask_Yes_No(const std::string& text, proglink::Screen_Pos at) {
   if (Question_Hook) return Question_Hook(text);
-  QMessageBox box(QMessageBox::Question, windowTitle(), Q(text),
-                  QMessageBox::Yes | QMessageBox::No, this);
+  QMessageBox box(QMessageBox::Question, windowTitle(), Q(text), QMessageBox::Yes | QMessageBox::No,
+                  this);
   if (at.x >= 0) box.move(at.x, at.y);
   return box.exec() == QMessageBox::Yes;
 }
@@ -364,11 +389,15 @@ void Form_Window::Pump_Messages() {
 
 void Form_Window::Set_Timer(bool enabled, int interval_ms) {
   reply_timer_.setInterval(interval_ms);
-  if (enabled) reply_timer_.start();
-  else reply_timer_.stop();
+  if (enabled)
+    reply_timer_.start();
+  else
+    reply_timer_.stop();
 }
 
-void Form_Window::Close_Window() { close(); }
+void Form_Window::Close_Window() {
+  close();
+}
 
 proglink::Window_Geometry Form_Window::Geometry() const {
   return {width(), height(), y(), x()};
@@ -397,6 +426,9 @@ bool Form_Window::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease:
       if (On_Key_Up) On_Key_Up(name, static_cast<QKeyEvent*>(event));
       break;
+    case QEvent::FocusIn:
+      if (On_Focus_In) On_Focus_In(name);
+      break;
     case QEvent::FocusOut:
       if (On_Focus_Out) On_Focus_Out(name);
       break;
@@ -414,7 +446,8 @@ bool Form_Window::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     }
-    default: break;
+    default:
+      break;
   }
   return QWidget::eventFilter(watched, event);
 }

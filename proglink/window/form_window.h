@@ -33,10 +33,11 @@ class Form_Window : public QWidget, public proglink::Host {
   std::function<void(const std::string&, int)> On_Item_Double;  // a double click on one
   std::function<bool(const std::string&, QKeyEvent*)> On_Key;   // true: the key is used up
   std::function<void(const std::string&, QKeyEvent*)> On_Key_Up;
+  std::function<void(const std::string&)> On_Focus_In;
   std::function<void(const std::string&)> On_Focus_Out;
   std::function<void(const std::string&, int line, int column)> On_Mouse;  // text controls
-  std::function<void(const std::string&, const std::string&)> On_Text;  // an entry field changed
-  std::function<void()> On_Activate;  // once, when first shown
+  std::function<void(const std::string&, const std::string&)> On_Text;     // an entry field changed
+  std::function<void()> On_Activate;                                       // once, when first shown
   std::function<void()> On_Close;
 
   // ---- tests answer boxes and dialogs here instead of the user

@@ -9,8 +9,8 @@
 
 #include "memprog/core/kv9.h"
 #include "memprog/core/main_form.h"
-#include "progsim/programmer.h"
 #include "proglink/testing/recording_host.h"
+#include "progsim/programmer.h"
 
 namespace memprog {
 

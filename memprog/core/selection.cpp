@@ -1,0 +1,135 @@
+#include "memprog/core/selection.h"
+
+#include "memprog/catalogue/catalogue.h"
+#include "memprog/catalogue/device_list.h"
+#include "memprog/core/electronic_id.h"
+#include "memprog/core/main_form.h"
+#include "memprog/core/ranges.h"
+#include "memprog/diagrams/diagrams.h"
+
+namespace memprog {
+
+void DeviceClick(Kv9& k) {
+  k.ui.Visible("Flash_x16", false);
+  Begin_Busy(k);
+  if (k.Auto_ID == 1 && k.link.Connection == 2) Identify_Device(k);
+  k.ui.Visible("Device_Box1", true);
+}
+
+void Device_Box1Click(Kv9& k, int index) {
+  const auto& lines = Device_List_Lines();
+  if (index < 0 || index >= static_cast<int>(lines.size())) return;
+  k.List_Index = index;
+  k.Device_Code = Code_Of_Line(lines[index]);
+  k.ui.Visible("Device_Box1", false);
+  Select_Device(k);
+  End_Busy(k);
+}
+
+void Select_Device(Kv9& k) {
+  Hide_Sockets(k);
+  k.ui.Visible("Read_Time", false);
+
+  k.Erase_Type = 0;
+  k.Protect_Type = 0;
+  k.Prog_Pulse = kResetProgPulse;
+  k.ui.Visible("T_Keeper", false);
+  k.Byte_Order = 0;
+  k.Prog_ID_Tag = 0;
+  k.Id_Last = kResetIdLast;
+  k.ui.Visible("Prg_Time", false);
+  k.Clock_Type = 0;
+  k.Dev_Start_Add = 0;
+  k.Blank_Value = kResetBlankValue;
+  k.ui.Visible("Prog_ID", false);
+  k.Security_Type = 0;
+  k.Family = 0;
+
+  if (const Catalogue_Entry* e = Find_Entry(k.Device_Code)) {
+    k.Family = e->family;
+    k.Dev_End_Add = e->last;
+    k.ui.Caption("Device", std::string(e->caption));
+    k.Vpp_Select = e->vpp;
+    if (e->pulse) k.Prog_Pulse = *e->pulse;
+    if (e->blank) k.Blank_Value = *e->blank;
+    if (e->page) k.Page_Size = *e->page;
+    if (e->id_last) k.Id_Last = *e->id_last;
+    k.Erase_Type = static_cast<int>(e->erase);
+    k.Security_Type = static_cast<int>(e->security);
+    k.Protect_Type = static_cast<int>(e->protect);
+    k.Clock_Type = static_cast<int>(e->clock);
+  }
+
+  if (k.Family == 0) {
+    k.ui.Caption("Device", "No Device");
+    k.host.Show_Message("No Device Was Selected.", proglink::Box::Information, {});
+  } else {
+    if (const char* diagram = Diagram_For_Family(k.Family)) k.ui.Visible(diagram, true);
+    if (Shows_Flash_x16(k.Family)) k.ui.Visible("Flash_x16", true);
+  }
+
+  for (const char* b : {"Erase_But2", "Protect", "Security", "Erase_But", "Prog_ID"})
+    k.ui.Visible(b, false);
+  k.ui.Height("Panel7", 28);
+  k.Dev_Last_Add = k.Dev_End_Add;
+  if (k.Clock_Type > 0) {
+    k.ui.Visible("T_Keeper", true);
+    k.ui.Height("Panel7", 68);
+    k.ui.Visible("Prg_Time", true);
+    k.ui.Visible("Read_Time", true);
+  }
+  if (k.Security_Type > 0) {
+    k.ui.Height("Panel7", 48);
+    k.ui.Visible("Security", true);
+  }
+  if (k.Erase_Type > 0) {
+    k.ui.Height("Panel7", 48);
+    k.ui.Visible("Erase_But", true);
+  }
+  if (k.Erase_Type > 19) {
+    k.ui.Height("Panel7", 68);
+    k.ui.Visible("Erase_But", false);
+    k.ui.Visible("Erase_But2", true);
+  }
+  k.Byte_Order = k.ui["Lo_Hi"].checked ? 0 : 1;
+  Show_Ranges(k);
+  k.link.Op_Kind = 0;
+  k.link.Set_Vpp();
+}
+
+void Vpp_ButClick(Kv9& k) {
+  // Only the three EPROM voltages cycle; the caption follows at the next Set_Vpp.
+  if (k.Vpp_Select >= 1 && k.Vpp_Select <= 3) k.Vpp_Select = k.Vpp_Select % 3 + 1;
+}
+
+const char* Prg_Type_Caption(int prg_type) {
+  switch (prg_type) {
+    case 1:
+      return "Word Even/High";
+    case 2:
+      return "Word Odd/Low";
+    default:
+      return "Byte Program";
+  }
+}
+
+void Prg_Type_ButClick(Kv9& k) {
+  Begin_Busy(k);
+  k.ui.Visible("Prg_Type", true);
+}
+
+void Prg_TypeClick(Kv9& k, int index) {
+  Begin_Busy(k);
+  k.Prg_Type = index;
+  k.ui.Visible("Prg_Type", false);
+  k.ui.Caption("Prg_Type_But", Prg_Type_Caption(index));
+  End_Busy(k);
+}
+
+void Flash_x16Click(Kv9& k) {
+  for (const char* d : {"Pin_8", "Pin_24", "Pin_28", "Pin_32", "Pin_40", "Pin_40A", "Pin_40B"})
+    k.ui.Visible(d, false);
+  k.Byte_Order = k.ui["Lo_Hi"].checked ? 0 : 1;
+}
+
+}  // namespace memprog

@@ -1,0 +1,21 @@
+// Choosing the device: the list, what an entry sets, the Vpp button, the program type and the
+// byte order of 16-bit flash parts.
+#pragma once
+
+#include "memprog/core/kv9.h"
+
+namespace memprog {
+
+void DeviceClick(Kv9& k);
+void Device_Box1Click(Kv9& k, int index);
+void Select_Device(Kv9& k);
+
+void Vpp_ButClick(Kv9& k);
+void Prg_Type_ButClick(Kv9& k);
+void Prg_TypeClick(Kv9& k, int index);
+void Flash_x16Click(Kv9& k);
+
+// The Prg_Type_But caption of a program type.
+const char* Prg_Type_Caption(int prg_type);
+
+}  // namespace memprog

@@ -1,0 +1,86 @@
+#include "memprog/ops/clock.h"
+
+#include "common/hex.h"
+#include "memprog/core/main_form.h"
+#include "memprog/ops/read_ops.h"
+#include "proglink/commands.h"
+
+namespace memprog {
+
+namespace {
+
+// Time_1 .. Time_8 hold the registers at offsets 0x7F8 .. 0x7FF of the top 2K block; Time_9
+// the century, at 0x7F1 when read and after the eight when written.
+const char* const kFields[9] = {"Time_1", "Time_2", "Time_3", "Time_4", "Time_5",
+                                "Time_6", "Time_7", "Time_8", "Time_9"};
+constexpr uint32_t kRead_Offsets[9] = {0x7F8, 0x7F9, 0x7FA, 0x7FB, 0x7FC,
+                                       0x7FD, 0x7FE, 0x7FF, 0x7F1};
+constexpr uint32_t kClock_Data = 2049;
+
+}  // namespace
+
+void Prg_TimeClick(Kv9& k) {
+  // Every field must be a hex number before anything is sent to the clock.
+  uint8_t values[9];
+  for (int i = 0; i < 9; ++i) {
+    const std::string& text = k.ui[kFields[i]].caption;
+    auto v = common::Parse_Hex(text);
+    if (!v) {
+      k.host.Show_Message("'" + text + "' is not a valid integer value", proglink::Box::Error, {});
+      return;
+    }
+    values[i] = static_cast<uint8_t>(*v);
+  }
+  proglink::Link& L = k.link;
+  Begin_Busy(k);
+  L.Status("Programming Time....");
+  L.Op_Kind = 2;
+  L.Begin_Operation();
+  L.Write_Len = kClock_Data;
+  L.Cur_Add = k.Dev_End_Add - 7;
+  auto a = static_cast<uint32_t>(L.Cur_Add);
+  uint8_t* p = L.Packet();
+  p[0] = proglink::cmd::Write_Clock;
+  p[1] = 0;
+  p[2] = static_cast<uint8_t>(a >> 16);
+  p[3] = static_cast<uint8_t>(a >> 8);
+  p[4] = static_cast<uint8_t>(a);
+  if (k.Clock_Type == 2) p[3] |= 0x20;
+  p[5] = 0;
+  p[6] = 7;
+  for (int i = 0; i < 9; ++i) p[8 + 2040 + i] = values[i];
+  if (L.Connection == 2)
+    L.Send_Data_Block();
+  else
+    L.Stop_Code = 7;
+  Show_Lost_If_Lost(k);
+  L.Write_Len = 8;
+  End_Busy(k);
+}
+
+void Read_TimeClick(Kv9& k) {
+  proglink::Link& L = k.link;
+  Begin_Busy(k);
+  L.Op_Kind = 1;
+  L.Begin_Operation();
+  L.Status("Reading Clock....");
+  L.Cur_Add = k.Dev_End_Add & 0xFFF800;
+  if (L.Connection == 2)
+    L.Read_Block();
+  else
+    L.Stop_Code = 7;
+  // Fields are filled, and the clock called read, only from a reply that came.
+  if (L.Stop_Code == 0) {
+    for (int i = 0; i < 9; ++i) {
+      uint32_t at = kRead_Offsets[i];
+      uint8_t b = at < L.Reply_Size ? L.Reply()[8 + at] : 0;
+      k.ui.Caption(kFields[i], common::Hex(b, 2));
+    }
+    L.Status("Clock Read....");
+  } else {
+    L.Status(proglink::Link::kLostStatus);
+  }
+  End_Busy(k);
+}
+
+}  // namespace memprog
