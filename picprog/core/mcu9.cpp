@@ -1,0 +1,45 @@
+#include "picprog/core/mcu9.h"
+
+#include "picprog/diagrams/diagrams.h"
+
+namespace picprog {
+
+const char* const kMcu9_Operation_Buttons[5] = {"Program_Eprom", "Verify_Eprom", "Move_Eprom",
+                                                "Blank_Chk", "Erase_But"};
+const char* const kMcu9_Busy_Controls[16] = {
+    "Osc_Settings", "Fuse_Settings", "EEprom_Begin", "EEprom_End", "Chk_Sum_But", "Start_Add",
+    "Verify_EE",    "Save_But",      "Load_But",     "File_But",   "V_Verify",    "End_Add",
+    "Device",       "Prg_EE",        "Edit",         "Fill"};
+
+Mcu9::Mcu9(proglink::Host& h)
+    : host(h),
+      ui(h),
+      link(h, ui, *this, proglink::Variant::Mcu9()),
+      Buffer(std::make_unique<Pic_Buf>()),
+      Fuse(Fuse_Word, (*Buffer)[kConfig_Word]),
+      Editor(Buffer->data()) {
+  Buffer->fill(0);
+  link.Open_Dialog_Name = &Open_File_Name;
+}
+
+void Busy_State(Mcu9& m) {
+  for (std::string_view p : kDiagram_Names) m.ui.Visible(std::string(p), false);
+  m.link.Memo1().Show(false);
+  m.link.Reset_Programmer();
+  for (const char* c : kMcu9_Operation_Buttons) m.ui.Enabled(c, false);
+  for (const char* c : kMcu9_Busy_Controls) m.ui.Enabled(c, false);
+  m.host.Pump_Messages();
+}
+
+void Enable_Step(Mcu9& m) {
+  if (m.link.Connection > 0)
+    for (const char* c : kMcu9_Operation_Buttons) m.ui.Enabled(c, true);
+  for (const char* c : kMcu9_Busy_Controls) m.ui.Enabled(c, true);
+  for (const char* c : {"StaticText2", "File_Type", "Buf_Start", "EE_Start", "ID_Start", "FillEdit",
+                        "FillBox"})
+    m.ui.Visible(c, false);
+  m.link.Reset_Programmer();
+  m.host.Pump_Messages();
+}
+
+}  // namespace picprog
