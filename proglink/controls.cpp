@@ -62,6 +62,13 @@ void Controls::Lines(const std::string& name, std::vector<std::string> lines) {
   host_.Control_Changed(name, s, Field::Lines);
 }
 
+void Controls::Caret(const std::string& name, int line, int column) {
+  Control_State& s = Get(name);
+  s.caret_line = line;
+  s.caret_column = column;
+  host_.Control_Changed(name, s, Field::Caret);
+}
+
 void Controls::Focus(const std::string& name) {
   host_.Control_Changed(name, Get(name), Field::Focus);
 }

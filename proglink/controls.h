@@ -30,6 +30,7 @@ class Controls {
   void Item_Index(const std::string& name, int index);
   void Lines(const std::string& name, std::vector<std::string> lines);
   void Focus(const std::string& name);
+  void Caret(const std::string& name, int line, int column);
 
   // What the user did in the window.
   void User_Caption(const std::string& name, std::string text) {

@@ -42,6 +42,8 @@ struct Control_State {
   int top = -1;
   int item_index = -1;
   std::vector<std::string> lines;  // the text of a multi-line control
+  int caret_line = 0;              // where a text control's caret sits
+  int caret_column = 0;
 };
 
 enum class Field {
@@ -54,7 +56,8 @@ enum class Field {
   Top,
   Item_Index,
   Lines,
-  Focus
+  Focus,
+  Caret,
 };
 
 enum class Memo_Event { Cleared, Inserted, Added, Shown, Hidden };

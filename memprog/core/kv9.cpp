@@ -11,7 +11,8 @@ Kv9::Kv9(proglink::Host& h)
     : host(h),
       ui(h),
       link(h, ui, *this, proglink::Variant::Kv9()),
-      Image_Buffer(std::make_unique<uint8_t[]>(kImageSize)) {
+      Image_Buffer(std::make_unique<uint8_t[]>(kImageSize)),
+      Editor(Image_Buffer.get()) {
   proglink::Start_Controls(ui, Kv9_Form());
   ui.Lines("Device_Box1", Device_List_Lines());
   for (std::string_view d : kDiagram_Names) ui.Lines(std::string(d), Diagram_Lines(d));

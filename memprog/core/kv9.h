@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "memprog/editor/buffer_editor.h"
 #include "proglink/controls.h"
 #include "proglink/host.h"
 #include "proglink/link.h"
@@ -46,6 +47,7 @@ struct Kv9 : proglink::Device_Setup {
   uint16_t Chk_Sum = 0;
   int Edit_Field = 0;          // Edit_Add's Tag: which value the entry field edits
   std::string Open_File_Name;  // the open dialog's file name: the last file loaded
+  Buffer_Editor Editor;        // the hex-and-character view of the buffer
 
   // ---- electronic ID of the last identification (the link holds Id_Code)
   int Id_Mfg = 0;

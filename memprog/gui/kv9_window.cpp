@@ -1,10 +1,13 @@
 #include "memprog/gui/kv9_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
 #include <QKeyEvent>
 #include <map>
 
 #include "memprog/catalogue/device_list.h"
+#include "memprog/core/edit_buffer.h"
 #include "memprog/core/electronic_id.h"
 #include "memprog/core/file_buttons.h"
 #include "memprog/core/form.h"
@@ -62,6 +65,8 @@ const std::map<std::string, Handler>& Click_Handlers() {
       {"Save_But", Save_ButClick},
       {"Default", DefaultClick},
       {"Flash", FlashClick},
+      {"Edit", EditClick},
+      {"Edit_Info", Edit_InfoClick},
       {"Help", HelpClick},
   };
   return handlers;
@@ -83,6 +88,20 @@ char Typed(QKeyEvent* e) {
   return t.size() == 1 && t[0].unicode() < 128 ? static_cast<char>(t[0].unicode()) : 0;
 }
 
+common::Edit_Key Edit_Key_Of(QKeyEvent* e) {
+  switch (e->key()) {
+    case Qt::Key_PageUp: return common::Edit_Key::Page_Up;
+    case Qt::Key_PageDown: return common::Edit_Key::Page_Down;
+    case Qt::Key_Home: return common::Edit_Key::Home;
+    case Qt::Key_End: return common::Edit_Key::End;
+    case Qt::Key_Left: return common::Edit_Key::Left;
+    case Qt::Key_Right: return common::Edit_Key::Right;
+    case Qt::Key_Up: return common::Edit_Key::Up;
+    case Qt::Key_Down: return common::Edit_Key::Down;
+    default: return common::Edit_Key::Other;
+  }
+}
+
 }  // namespace
 
 Kv9_Window::Kv9_Window() : form_(Kv9_Form()), kv9_(form_) {
@@ -98,6 +117,22 @@ Kv9_Window::Kv9_Window() : form_(Kv9_Form()), kv9_(form_) {
   form_.On_Focus_In = [this](const std::string& name) {
     for (const char* b : {"Vpp_But", "Auto_Verify", "Edit", "Help", "Chk_Sum_But"})
       if (name == b) Hide_Sockets(kv9_);
+  };
+  form_.On_Key_Up = [this](const std::string& name, QKeyEvent*) {
+    if (name == "Edit1") Edit1KeyUp(kv9_);
+  };
+  form_.On_Mouse = [this](const std::string& name, int line, int column) {
+    if (name == "Edit1") Edit1MouseDown(kv9_, line, column);
+  };
+  form_.On_Focus_Out = [this](const std::string& name) {
+    if (name == "Chg_Edit_Add") Chg_Edit_AddExit(kv9_);
+    if (name != "Edit1" && name != "Chg_Edit_Add") return;
+    // Where the focus went is known once the change is complete: moving between the view and
+    // its address field does not close the editor.
+    QTimer::singleShot(0, &form_, [this] {
+      QWidget* now = QApplication::focusWidget();
+      if (now != form_.Control("Edit1") && now != form_.Control("Chg_Edit_Add")) Edit1Exit(kv9_);
+    });
   };
   form_.On_Activate = [this] { FormActivate(kv9_); };
   form_.On_Close = [this] { FormCloseQuery(kv9_); };
@@ -131,6 +166,17 @@ void Kv9_Window::Item(const std::string& name, int index) {
 }
 
 bool Kv9_Window::Key(const std::string& name, QKeyEvent* e) {
+  if (name == "Edit1") {
+    Edit1KeyDown(kv9_, Edit_Key_Of(e));
+    QString t = e->text();
+    if (t.size() == 1 && t[0].unicode() >= 0x20) Edit1KeyPress(kv9_, t[0].unicode());
+    return true;  // the view's text belongs to the editor
+  }
+  if (name == "Chg_Edit_Add") {
+    char typed = Typed(e);
+    if (typed != 0) Chg_Edit_AddKeyPress(kv9_, static_cast<unsigned char>(typed));
+    return typed != 0;
+  }
   char c = Typed(e);
   if (c == 0) return false;
   if (name == "Edit_Add") return !Edit_AddKeyPress(kv9_, c);

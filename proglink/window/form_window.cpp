@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace proglink {
@@ -306,6 +307,17 @@ void Form_Window::Control_Changed(const std::string& name, const proglink::Contr
       break;
     case Field::Focus:
       w->setFocus();
+      break;
+    case Field::Caret:
+      if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+        QTextBlock block = t->document()->findBlockByNumber(s.caret_line);
+        if (block.isValid()) {
+          QTextCursor c(block);
+          c.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor,
+                         std::min(s.caret_column, block.length() - 1));
+          t->setTextCursor(c);
+        }
+      }
       break;
   }
 }
