@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QTimer>
 #include <QKeyEvent>
+#include <QTimer>
 #include <map>
 
 #include "memprog/catalogue/device_list.h"
@@ -90,15 +90,24 @@ char Typed(QKeyEvent* e) {
 
 common::Edit_Key Edit_Key_Of(QKeyEvent* e) {
   switch (e->key()) {
-    case Qt::Key_PageUp: return common::Edit_Key::Page_Up;
-    case Qt::Key_PageDown: return common::Edit_Key::Page_Down;
-    case Qt::Key_Home: return common::Edit_Key::Home;
-    case Qt::Key_End: return common::Edit_Key::End;
-    case Qt::Key_Left: return common::Edit_Key::Left;
-    case Qt::Key_Right: return common::Edit_Key::Right;
-    case Qt::Key_Up: return common::Edit_Key::Up;
-    case Qt::Key_Down: return common::Edit_Key::Down;
-    default: return common::Edit_Key::Other;
+    case Qt::Key_PageUp:
+      return common::Edit_Key::Page_Up;
+    case Qt::Key_PageDown:
+      return common::Edit_Key::Page_Down;
+    case Qt::Key_Home:
+      return common::Edit_Key::Home;
+    case Qt::Key_End:
+      return common::Edit_Key::End;
+    case Qt::Key_Left:
+      return common::Edit_Key::Left;
+    case Qt::Key_Right:
+      return common::Edit_Key::Right;
+    case Qt::Key_Up:
+      return common::Edit_Key::Up;
+    case Qt::Key_Down:
+      return common::Edit_Key::Down;
+    default:
+      return common::Edit_Key::Other;
   }
 }
 

@@ -165,6 +165,8 @@ void Form_Window::Build(const proglink::Control_Design& c) {
     case Kind::Text_Panel: {
       auto* t = new QPlainTextEdit(parent);
       t->setReadOnly(true);
+      // Read-only, but with a visible caret: the buffer editor places it on the byte in hand.
+      t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
       t->setLineWrapMode(QPlainTextEdit::NoWrap);
       if (c.kind == Kind::Text_Panel) t->setFrameShape(QFrame::Box);
       t->viewport()->installEventFilter(this);
@@ -240,7 +242,7 @@ void Form_Window::Set_Lines(QWidget* w, const proglink::Control_Design* design,
     int columns = 0;
     for (const auto& line : lines) columns = std::max(columns, static_cast<int>(line.size()));
     int margin = 2 * (t->frameWidth() + static_cast<int>(t->document()->documentMargin())) + 4;
-    t->resize(columns * fm.horizontalAdvance('M') + margin,
+    t->resize(fm.horizontalAdvance(QString(columns, 'M')) + margin,
               static_cast<int>(lines.size()) * fm.lineSpacing() + margin);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -272,7 +274,8 @@ void Form_Window::Control_Changed(const std::string& name, const proglink::Contr
       break;
     case Field::Visible:
       w->setVisible(s.visible);
-      if (s.visible) w->raise();
+      // What pops up comes to the front; panels that are simply shown again stay behind it.
+      if (s.visible && designs_.at(name)->kind != proglink::Kind::Panel) w->raise();
       break;
     case Field::Checked:
       if (auto* b = qobject_cast<QAbstractButton*>(w)) {

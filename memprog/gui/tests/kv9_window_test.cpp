@@ -1,11 +1,13 @@
 // Win_KV9's window, offscreen: controls found by their names, clicked as a user would.
+#include "memprog/gui/kv9_window.h"
+
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "memprog/gui/kv9_window.h"
 #include "progsim/programmer.h"
 
 namespace {
@@ -82,6 +84,26 @@ class Kv9_Window_Test : public QObject {
     QCOMPARE(s.Find<QLabel>("StaticText3")->text(),
              QString("Usb Programmer Found - FirmWare Version 3.61"));
     QVERIFY(s.Find<QPushButton>("Program_Eprom")->isEnabled());
+  }
+
+  void typing_in_the_buffer_editor_changes_the_byte_and_leaving_it_checksums() {
+    Started s;
+    auto& k = s.w->Logic();
+    QTest::mouseClick(s.Find<QPushButton>("Edit"), Qt::LeftButton);
+    auto* view = s.Find<QPlainTextEdit>("Edit1");
+    QVERIFY(view->isVisible());
+    QVERIFY(view->toPlainText().startsWith("000000  00 00"));
+    view->setFocus();
+    QTest::keyClicks(view, "41");
+    QCOMPARE(k.Image_Buffer[0], uint8_t{0x41});
+    QVERIFY(view->toPlainText().startsWith("000000  41 00"));
+    QVERIFY(s.Find<QLabel>("Edit_Info")->text().startsWith("Address=000001"));
+    QTest::keyClick(view, Qt::Key_PageDown);
+    QVERIFY(view->toPlainText().startsWith("000100"));
+    // The focus leaves for another control: the editor closes and the checksum is run.
+    s.Find<QPushButton>("Chk_Sum_But")->setFocus();
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(k.Buffer_Loaded, 1);
   }
 
   void the_window_has_its_design_size_and_title() {
