@@ -36,16 +36,24 @@ Atomic_File::~Atomic_File() {
   if (!committed_ && !temp_path_.empty()) ::unlink(temp_path_.c_str());
 }
 
-void Atomic_File::Flush() {
+void Atomic_File::Put(const char* data, size_t size) {
   size_t done = 0;
-  while (error_.empty() && done < buffer_.size()) {
-    ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+  while (error_.empty() && done < size) {
+    ssize_t n = ::write(fd_, data + done, size - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0)
       error_ = Describe("Cannot write", path_, n < 0 ? errno : ENOSPC);
     else
       done += static_cast<size_t>(n);
   }
+  // Start writing this piece to the disk now, so that the sync at the end has little left to
+  // wait for.
+  if (error_.empty() && done > 0) ::sync_file_range(fd_, written_, done, SYNC_FILE_RANGE_WRITE);
+  written_ += static_cast<off_t>(done);
+}
+
+void Atomic_File::Flush() {
+  Put(buffer_.data(), buffer_.size());
   buffer_.clear();
 }
 
@@ -53,12 +61,10 @@ void Atomic_File::Write(const void* data, size_t size) {
   if (!error_.empty()) return;
   const char* p = static_cast<const char*>(data);
   if (buffer_.size() + size > kBufferSize) Flush();
-  if (size >= kBufferSize) {
-    buffer_.assign(p, size);
-    Flush();
-  } else {
+  if (size >= kBufferSize)
+    Put(p, size);  // large pieces go straight to the file
+  else
     buffer_.append(p, size);
-  }
 }
 
 std::string Atomic_File::Commit() {

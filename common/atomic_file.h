@@ -3,6 +3,8 @@
 // it has reached the disk.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -25,11 +27,13 @@ class Atomic_File {
   std::string Commit();
 
  private:
+  void Put(const char* data, size_t size);
   void Flush();
 
   std::string path_, temp_path_, error_;
   int fd_ = -1;
   std::string buffer_;
+  off_t written_ = 0;  // bytes handed to the file so far
   bool committed_ = false;
 };
 
