@@ -14,6 +14,7 @@ function(kv9_qt_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test Qt6::Widgets)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT
