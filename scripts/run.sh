@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and searches for the simulated programmer from the command line.
+# Builds everything and starts Win_KV9 on the simulated programmer, in run/ beside its help text
+# and its settings file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -7,4 +8,5 @@ cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$(nproc)"
 mkdir -p run
 cd run
-KV9_PROGRAMMER=sim exec ../build/bin/kv9 probe
+export KV9_PROGRAMMER=sim
+exec ../build/bin/Win_KV9
