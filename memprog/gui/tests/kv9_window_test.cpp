@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,6 +38,21 @@ class Kv9_Window_Test : public QObject {
       if (!c) qFatal("no control %s", name);
       return c;
     }
+    // Clicks the device list's line that starts with `text`, as a user would.
+    void Choose(const char* text) {
+      QTest::mouseClick(Find<QPushButton>("Device"), Qt::LeftButton);
+      auto* list = Find<QListWidget>("Device_Box1");
+      QVERIFY(list->isVisible());
+      for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().startsWith(text)) {
+          list->scrollToItem(list->item(i));
+          QRect r = list->visualItemRect(list->item(i));
+          QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+          return;
+        }
+      QFAIL(text);
+    }
+    bool Shown(const char* name) { return Find<QWidget>(name)->isVisible(); }
     QColor Background(const char* name) {
       return Find<QWidget>(name)->palette().color(QPalette::Window);
     }
@@ -104,6 +120,39 @@ class Kv9_Window_Test : public QObject {
     s.Find<QPushButton>("Chk_Sum_But")->setFocus();
     QTRY_VERIFY(!view->isVisible());
     QCOMPARE(k.Buffer_Loaded, 1);
+  }
+
+  void choosing_devices_from_the_list() {
+    Started s;
+    s.Choose("2716   (+5 Only)");
+    QCOMPARE(s.Find<QPushButton>("Device")->text(), QString("2716"));
+    QCOMPARE(s.Find<QPushButton>("Vpp_But")->text(), QString("Vpp = 25"));
+    QCOMPARE(s.Find<QWidget>("Panel7")->height(), 28);
+    QVERIFY(s.Shown("Pin_24"));
+    QVERIFY(!s.Shown("Device_Box1"));
+    QCOMPARE(s.Find<QPushButton>("End_Add")->text(), QString("Device End=007FF"));
+
+    s.Choose("M48T18");
+    QCOMPARE(s.Find<QPushButton>("Device")->text(), QString("M48T08/18/58"));
+    QVERIFY(s.Shown("T_Keeper"));
+    QVERIFY(s.Shown("Prg_Time"));
+    QVERIFY(s.Shown("Read_Time"));
+    QCOMPARE(s.Find<QWidget>("Panel7")->height(), 68);
+
+    s.Choose("AT89C51    (12V)");
+    QVERIFY(s.Shown("Erase_But2"));
+    QVERIFY(s.Shown("Security"));
+    QVERIFY(!s.Shown("Erase_But"));
+    QVERIFY(!s.Shown("T_Keeper"));
+
+    s.Choose("Am29F400  AMD");
+    QVERIFY(s.Shown("Pin_40A"));
+    QVERIFY(s.Shown("Flash_x16"));
+    QVERIFY(s.Find<QRadioButton>("Lo_Hi")->isChecked());
+
+    s.Choose("******       Flash Eprom");
+    QCOMPARE(s.Find<QPushButton>("Device")->text(), QString("No Device"));
+    QCOMPARE(s.messages.back(), QString("No Device Was Selected."));
   }
 
   void the_window_has_its_design_size_and_title() {
