@@ -24,12 +24,14 @@ constexpr int k12C508 = 1, k12F629 = 9, k12F675 = 10, k16C52 = 11, k16C58B = 22,
 
 class PicOpsTest : public ::testing::Test {
  protected:
-  // A programmer with the part of `code` in its socket, found, and the part selected as the
-  // selection procedure would.
-  void Socket(int code, progsim::Options o = {}) {
+  // A programmer with the part of `code` in its socket and the given faults, found, and the part
+  // selected as the selection procedure would.
+  void Socket(int code, std::vector<progsim::Fault> faults = {}) {
     const Pic_Device* d = Find_Device(code);
     ASSERT_NE(d, nullptr) << code;
+    progsim::Options o;
     o.pic = std::string(d->caption);
+    o.faults = std::move(faults);
     sim = &progsim::Install(o);
     m = std::make_unique<Mcu9>(host);
     m->link.Find_Programmer();
