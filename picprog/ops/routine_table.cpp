@@ -1,8 +1,11 @@
 #include "picprog/ops/routine_table.h"
 
 #include <algorithm>
+#include <array>
 
 namespace picprog {
+
+namespace {
 
 // One row per algorithm family. Fields:
 //   family   algorithm family of the catalogue
@@ -111,6 +114,8 @@ const std::array<Family_Routines, 25> kFamily_Routines = {{
      .program = Program_Routine::P_12,
      .erase = Erase_Routine::None},
 }};
+
+}  // namespace
 
 const Family_Routines* Find_Routines(int family) {
   auto it = std::find_if(kFamily_Routines.begin(), kFamily_Routines.end(),

@@ -1,7 +1,6 @@
 // Which routine each algorithm family uses for each operation, and the word width of its core.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 namespace picprog {
@@ -29,7 +28,5 @@ const Family_Routines* Find_Routines(int family);
 
 // Bits a program, ID or configuration word of the core holds: 0x0FFF or 0x3FFF.
 uint16_t Word_Mask(Core core);
-
-extern const std::array<Family_Routines, 25> kFamily_Routines;
 
 }  // namespace picprog

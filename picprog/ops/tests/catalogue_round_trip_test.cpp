@@ -1,5 +1,6 @@
-// Every part of the catalogue, end to end on the simulated programmer: blank check, erase where
-// the part can be erased, program a pattern, verify, read back and compare.
+// The routine table against the catalogue's families, and every part of the catalogue end to end on
+// the simulated programmer: blank check, erase where the part can be erased, program a pattern,
+// verify, read back and compare.
 #include <gtest/gtest.h>
 
 #include "common/hex.h"
@@ -79,6 +80,18 @@ class PicRoundTrip : public PicOpsTest {
     EXPECT_EQ(Refused(), 0u);
   }
 };
+
+TEST(PicRoutineTable, EveryFamilyHasItsRoutinesAndAnEraseWhereTheButtonIsShown) {
+  for (const Pic_Family& f : Pic_Families) {
+    const Family_Routines* r = Find_Routines(f.family);
+    ASSERT_NE(r, nullptr) << f.family;
+    EXPECT_EQ(r->erase != Erase_Routine::None, f.erase) << f.family;
+    const bool twelve_bit = Fuse_Blank(f.family) == 0x0FFF || f.family == 34;  // 16C505
+    EXPECT_EQ(Word_Mask(r->core) == 0x0FFF, twelve_bit) << f.family;
+  }
+  EXPECT_EQ(Find_Routines(0), nullptr);
+  EXPECT_EQ(Find_Routines(4), nullptr);
+}
 
 TEST_F(PicRoundTrip, EveryCatalogueEntryProgramsVerifiesAndReadsBack) {
   for (const Pic_Device& d : Pic_Devices) {
