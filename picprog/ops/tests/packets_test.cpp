@@ -1,6 +1,8 @@
 // The packets each routine sends: codes, parameter bytes, counts, lengths and order.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "common/hex.h"
 #include "pic_ops_fixture.h"
 
@@ -264,6 +266,22 @@ TEST_F(PicOpsTest, VerifyVoltageComesFromVVerifyAndEverythingElseRunsAtFiveVolts
   EXPECT_EQ(vcc_of(Program_EpromClick), (Bytes{2}));
   m->Verify_Volts = 1;
   EXPECT_EQ(vcc_of(Verify_EpromClick), (Bytes{2}));
+}
+
+TEST_F(PicOpsTest, TheFixedWaitsAreKept) {
+  auto took_ms = [&](int code, void (*handler)(Mcu9&)) {
+    Socket(code);
+    auto start = std::chrono::steady_clock::now();
+    handler(*m);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start)
+        .count();
+  };
+  EXPECT_GE(took_ms(k16F84, Erase_ButClick), 2 * 20);    // E-CP
+  EXPECT_GE(took_ms(k16F877A, Erase_ButClick), 2 * 50);  // E-bulk
+  EXPECT_GE(took_ms(k12F675, Erase_ButClick), 2 * 10);   // E-629
+  EXPECT_GE(took_ms(k12F509, Erase_ButClick), 10);       // E-509
+  EXPECT_GE(took_ms(k16C52, Program_EpromClick), 100);   // P-5x before the configuration word
 }
 
 TEST_F(PicOpsTest, NoDeviceSelectedSendsNothing) {
