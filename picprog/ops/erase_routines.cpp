@@ -58,13 +58,12 @@ struct Calibration {
 bool Calibration_Kept(Mcu9& m, Calibration& cal) {
   if ((cal.word & 0x3F00) == cal.opcode) return true;
   const std::string at = common::Hex(cal.address, 4);
-  if (!m.host.Ask_Yes_No("The Osc Cal word read from " + at + " is " + common::Hex(cal.word, 4) +
-                             ", not a " + cal.instruction +
-                             " calibration value: the part may be code protected.\r\nErase "
-                             "anyway? Word " +
-                             at + " will be left blank and its calibration lost.",
-                         {}))
-    return false;
+  const std::string question = "The Osc Cal word read from " + at + " is " +
+                               common::Hex(cal.word, 4) + ", not a " + cal.instruction +
+                               " calibration value: the part may be code protected.\r\n"
+                               "Erase anyway? Word " +
+                               at + " will be left blank and its calibration lost.";
+  if (!m.host.Ask_Yes_No(question, {})) return false;
   cal.word = cal.erased;
   return true;
 }
