@@ -1,7 +1,6 @@
 #include "memprog/cli/arguments.h"
 
 #include <algorithm>
-#include <span>
 
 #include "common/hex.h"
 #include "memprog/cli/formats.h"

@@ -9,8 +9,9 @@ namespace memprog::cli {
 namespace {
 
 TEST(Kv9Binary, BlankCheckOnTheSimulatedProgrammer) {
-  std::string command = std::string("KV9_PROGRAMMER=sim KV9_SIM_CHIP= KV9_SIM_FAULT= ") +
-                        KV9_BINARY + " -d 27C256 blank 2>/dev/null";
+  std::string command =
+      std::string("env -u KV9_SIM_CHIP -u KV9_SIM_FAULT -u KV9_SIM_ID KV9_PROGRAMMER=sim ") +
+      KV9_BINARY + " -d 27C256 blank 2>/dev/null";
   FILE* pipe = ::popen(command.c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   std::string output;
