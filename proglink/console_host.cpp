@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "common/hex.h"
 #include "proglink/message_area.h"
 
 namespace proglink {
@@ -13,23 +14,60 @@ std::string Console_Text(const std::string& text) {
   return s;
 }
 
+std::optional<uint32_t> Caption_Address(const std::string& caption) {
+  size_t first = caption.size();
+  while (first > 0 && common::Hex_Digit(caption[first - 1]) >= 0) --first;
+  auto value = common::Parse_Hex(std::string_view(caption).substr(first));
+  if (!value || *value > UINT32_MAX) return std::nullopt;
+  return static_cast<uint32_t>(*value);
+}
+
+std::vector<std::string> Console_Host::Take_Held_Lines() {
+  std::vector<std::string> lines;
+  lines.swap(held_);
+  return lines;
+}
+
+std::ostream& Console_Host::Out() {
+  if (progress_) progress_->Make_Room();
+  return out_;
+}
+
+std::ostream& Console_Host::Err() {
+  if (progress_) progress_->Make_Room();
+  return err_;
+}
+
 void Console_Host::Control_Changed(const std::string& name, const Control_State& state,
                                    Field field) {
-  if (name == "StaticText3" && field == Field::Caption) status_ = state.caption;
+  if (field != Field::Caption) return;
+  if (name == "StaticText3") {
+    status_ = state.caption;
+    if (progress_) progress_->Status(status_);
+  } else if (progress_ && (name == "Quit_Func_But" || name == "Quit_Add")) {
+    if (auto address = Caption_Address(state.caption)) progress_->Address(*address);
+  }
 }
 
 void Console_Host::Memo_Changed(const Message_Area& area, Memo_Event event,
                                 const std::string& line) {
   if (event != Memo_Event::Inserted && event != Memo_Event::Added) return;
-  (area.Name() == "Memo2" ? err_ : out_) << Console_Text(line) << '\n';
+  if (area.Name() == "Memo2") {
+    Err() << Console_Text(line) << '\n';
+  } else if (hold_) {
+    held_.push_back(Console_Text(line));
+  } else {
+    Out() << Console_Text(line) << '\n';
+  }
 }
 
 void Console_Host::Show_Message(const std::string& text, Box, Screen_Pos) {
-  err_ << Console_Text(text) << '\n';
+  boxes_.push_back(Console_Text(text));
+  Err() << boxes_.back() << '\n';
 }
 
 bool Console_Host::Ask_Yes_No(const std::string& text, Screen_Pos) {
-  err_ << Console_Text(text) << "\n(no answer on the command line: No)\n";
+  Err() << Console_Text(text) << "\n(no answer on the command line: No)\n";
   return false;
 }
 
@@ -41,6 +79,7 @@ std::optional<std::string> Console_Host::Choose_File(const File_Dialog&) {
 }
 
 void Console_Host::Pump_Messages() {
+  if (On_Pump) On_Pump();
   if (timer_on_ && std::chrono::steady_clock::now() >= deadline_) {
     deadline_ += interval_;
     if (Timer_Event) Timer_Event();

@@ -5,20 +5,47 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <deque>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "proglink/host.h"
 
 namespace proglink {
+
+// What a front end shows of a running operation: the status text and the address of the Quit
+// button's caption as they change. Make_Room runs before any line is written, so that a progress
+// line drawn on a terminal can wipe itself first.
+class Progress_Display {
+ public:
+  virtual ~Progress_Display() = default;
+  virtual void Status(const std::string& text) = 0;
+  virtual void Address(uint32_t address) = 0;
+  virtual void Make_Room() = 0;
+};
 
 class Console_Host : public Host {
  public:
   Console_Host(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
 
   std::deque<std::string> files;  // answers to the file dialogs, in order
+  // Runs at every message pump, before the reply timer: the front end's own events (Ctrl-C, say).
+  std::function<void()> On_Pump;
   std::string Status() const { return status_; }
+
+  // Progress of the running operation; none (quiet) until one is set.
+  void Set_Progress(Progress_Display* display) { progress_ = display; }
+  // While held, message-area lines are kept for Take_Held_Lines instead of being printed: the
+  // serial numbers and reply dump of a search matter only when it fails.
+  void Hold_Lines(bool on) { hold_ = on; }
+  std::vector<std::string> Take_Held_Lines();
+  // The text of every message box shown, in order.
+  const std::vector<std::string>& Boxes() const { return boxes_; }
+  // The two streams, with the progress line out of the way.
+  std::ostream& Out();
+  std::ostream& Err();
 
   void Control_Changed(const std::string& name, const Control_State& state, Field field) override;
   void Memo_Changed(const Message_Area& area, Memo_Event event, const std::string& line) override;
@@ -35,9 +62,16 @@ class Console_Host : public Host {
   bool timer_on_ = false;
   std::chrono::steady_clock::time_point deadline_;
   std::chrono::milliseconds interval_{0};
+  Progress_Display* progress_ = nullptr;
+  bool hold_ = false;
+  std::vector<std::string> held_;
+  std::vector<std::string> boxes_;
 };
 
 // Box texts hold "\r\n" line breaks; a terminal wants "\n".
 std::string Console_Text(const std::string& text);
+
+// The address a Quit button's caption shows ("&Quit = 07800", "0F80"): its trailing hex digits.
+std::optional<uint32_t> Caption_Address(const std::string& caption);
 
 }  // namespace proglink

@@ -1,0 +1,14 @@
+// What kv9 tells its caller when it ends.
+#pragma once
+
+namespace memprog::cli {
+
+enum Exit_Status : int {
+  kGood = 0,
+  kFailed = 1,         // the device failed the operation
+  kUsage = 2,          // bad usage, or an input file the window would not load
+  kNoProgrammer = 3,   // the programmer was not found, or was lost during the run
+  kInterrupted = 130,  // Ctrl-C, as shells report a command it ended
+};
+
+}  // namespace memprog::cli

@@ -1,0 +1,20 @@
+// convert and checksum: the Load and Save buttons without the programmer.
+#include <ostream>
+
+#include "memprog/cli/commands.h"
+#include "memprog/cli/exit_status.h"
+
+namespace memprog::cli {
+
+int Convert_Command(const Arguments& a, Session& s) {
+  if (!s.Load(a.operands[0], a.in_format)) return kUsage;
+  return s.Save(a.operands[1], a.out_format) ? kGood : kUsage;
+}
+
+int Checksum_Command(const Arguments& a, Session& s) {
+  if (!s.Load(a.operands[0], a.in_format)) return kUsage;
+  s.Out() << s.k.ui["Chk_Sum_But"].caption << '\n';
+  return kGood;
+}
+
+}  // namespace memprog::cli

@@ -1,0 +1,91 @@
+// probe, id, clock and firmware: the programmer itself, the electronic ID and the timekeepers'
+// clock.
+#include <ostream>
+
+#include "memprog/catalogue/device_list.h"
+#include "memprog/cli/commands.h"
+#include "memprog/cli/exit_status.h"
+#include "memprog/core/main_form.h"
+#include "memprog/core/selection.h"
+#include "memprog/core/test_panel.h"
+#include "memprog/ops/clock.h"
+
+namespace memprog::cli {
+
+namespace {
+
+// The clock fields in the order of `clock write` and of what `clock read` prints.
+struct Clock_Field {
+  const char* key;
+  const char* control;
+};
+constexpr Clock_Field kClock_Fields[9] = {
+    {"Year", "Time_8"},    {"Month", "Time_7"},       {"Date", "Time_6"},
+    {"Day", "Time_5"},     {"Hours", "Time_4"},       {"Minutes", "Time_3"},
+    {"Seconds", "Time_2"}, {"Calibration", "Time_1"}, {"Century", "Time_9"}};
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+int Probe_Command(const Arguments&, Session& s) {
+  if (!s.Find_Programmer(true)) return kNoProgrammer;
+  s.Out() << s.host.Status() << '\n';
+  return kGood;
+}
+
+// The Device button with Auto ID on: the ID methods are tried and the matching line of the
+// device list pre-selected; the user would then click it.
+int Id_Command(const Arguments&, Session& s) {
+  if (!s.Find_Programmer()) return kNoProgrammer;
+  Kv9& k = s.k;
+  s.Run(DeviceClick, false);
+  End_Busy(k);
+  s.Out() << k.ui["Mfg"].caption << '\n' << k.ui["Dev"].caption << '\n';
+  int line = k.link.Id_Code > 0 ? Find_Line_With_Code(k.link.Id_Code) : -1;
+  if (line >= 0) {
+    s.Out() << Device_List_Lines()[line] << '\n';
+    return kGood;
+  }
+  if (k.link.Connection != 2 || k.link.Status_Tag == 7) return s.Outcome();
+  s.Err() << "kv9: no line of the device list goes with this ID\n";
+  return kFailed;
+}
+
+int Clock_Command(const Arguments& a, Session& s) {
+  Kv9& k = s.k;
+  if (k.Clock_Type == 0) return Not_For_Device(s, "has no clock");
+  bool write = a.operands[0] == "write";
+  if (write)
+    for (int i = 0; i < 9; ++i)
+      k.ui.User_Caption(kClock_Fields[i].control, Upper(a.operands[i + 1]));
+  if (!s.Find_Programmer()) return kNoProgrammer;
+  s.Run(write ? Prg_TimeClick : Read_TimeClick, false);
+  int outcome = s.Verdict();
+  if (write || outcome != kGood) return outcome;
+  std::string line;
+  for (const Clock_Field& f : kClock_Fields)
+    line += (line.empty() ? "" : " ") + std::string(f.key) + "=" + k.ui[f.control].caption;
+  s.Out() << line << '\n';
+  return kGood;
+}
+
+// The Flash Update button; the command line asks nothing, so the file is the dialog's answer.
+int Firmware_Command(const Arguments& a, Session& s) {
+  if (!s.Find_Programmer()) return kNoProgrammer;
+  size_t before = s.host.Boxes().size();
+  s.host.files.push_back(a.operands[0]);
+  s.Run(FlashClick, false);
+  const auto& boxes = s.host.Boxes();
+  std::string box = boxes.size() > before ? boxes.back() : std::string();
+  bool good = box == "Good Update...";
+  if (!good && box != "Warning: Bad Update...") return kUsage;  // the file was refused
+  s.Out() << box << '\n';
+  if (s.k.link.Connection != 2) return kNoProgrammer;
+  return good ? kGood : kFailed;
+}
+
+}  // namespace memprog::cli

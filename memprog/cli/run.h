@@ -1,0 +1,15 @@
+// kv9 as a function of its arguments and two streams, so that tests run it in-process.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace memprog::cli {
+
+// `args`: the arguments after the program name. `terminal`: `err` is a terminal, so progress is
+// drawn there. Returns the exit status.
+int Run_Kv9(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+            bool terminal = false);
+
+}  // namespace memprog::cli

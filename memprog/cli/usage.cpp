@@ -1,0 +1,54 @@
+#include "memprog/cli/arguments.h"
+
+namespace memprog::cli {
+
+const char* Usage_Text() {
+  return R"(usage: kv9 [OPTIONS] COMMAND [ARGUMENTS]
+
+Without the programmer:
+  list [TEXT]               the device list; with TEXT, the device lines holding it
+  -d DEVICE info            what selecting the device sets, as Key=Value fields
+  -d DEVICE socket          how the device goes into the ZIF socket
+  -d DEVICE convert IN OUT  load IN into the buffer and save the buffer as OUT
+  -d DEVICE checksum IN     load IN and show the buffer checksum
+With the programmer:
+  probe                     search for the programmer and show its firmware version
+  -d DEVICE read OUT        read the device into the buffer and save it as OUT
+  -d DEVICE program IN      program IN into the device, then verify it
+  -d DEVICE verify IN       list every byte where the device differs from IN
+  -d DEVICE compare IN      whether IN can be programmed over the device without erasing
+  -d DEVICE blank           blank check
+  -d DEVICE erase           erase (electrically erasable devices)
+  -d DEVICE security 1|2|3  program a security bit (microcontrollers with lock bits)
+  [-d DEVICE] id            read the electronic ID and name the part
+  -d DEVICE clock read      read the clock of a timekeeper
+  -d DEVICE clock write YY MM DD DAY HH MM SS CAL CENTURY
+                            set the clock: year, month, date, day of the week, hours,
+                            minutes, seconds, calibration and century, in hex digits
+  firmware FILE             update the programmer's firmware from FILE
+
+Options:
+  -d, --device DEVICE      device code or caption (kv9 list shows both)
+  -f, --format FORMAT      format of the input file
+      --out-format FORMAT  format of the output file
+                           FORMAT: bin, intel, motorola, tektronix or ascii; by default
+                           from the extension: .bin, .hex, .s19 .s28 .s37 .srec .mot, .tek, .asc
+      --split MODE         byte (the default), even (Word Even/High) or odd (Word Odd/Low)
+      --swap               R/W as Hi/Lo: swap the two bytes of every pair
+      --start HEX          Device Start=
+      --end HEX            Device End=
+      --buffer-start HEX   Buffer Start=
+      --hex-start HEX      Hex File Start=
+      --hex-end HEX        Hex File End=
+      --hex-offset HEX     Hex Offset=
+      --fill HEX           fill the whole buffer with this byte first (it starts as 00)
+      --no-verify          program without reading the device back
+  -h, --help               this text
+
+Exit status: 0 good; 1 the device failed the operation; 2 bad usage or a bad input file;
+3 programmer not found or lost; 130 stopped by Ctrl-C (the operation stops at its next block
+and the programmer is reset; a second Ctrl-C ends kv9 at once).
+)";
+}
+
+}  // namespace memprog::cli
