@@ -137,10 +137,10 @@ proglink::Form_Design Make() {
        .visible = false,
        .items = {"Fill Buffer With 0000", "Fill Buffer With FFFF", "Fill Buffer With XXXX",
                  "Cancel"}});
-  add({.name = "FillEdit",
+  add({.name = "FillEdit",  // in the list's free space below its items
        .kind = Kind::Edit,
-       .x = 264,
-       .y = 158,
+       .x = 270,
+       .y = 132,
        .w = 60,
        .h = 20,
        .visible = false,
@@ -229,7 +229,7 @@ proglink::Form_Design Make() {
        .kind = Kind::List,
        .x = kRight,
        .y = kTop,
-       .w = 360,
+       .w = 500,
        .h = 470,
        .visible = false,
        .font = Font::Fixed,
