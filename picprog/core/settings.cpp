@@ -12,7 +12,6 @@ namespace picprog {
 
 namespace {
 
-constexpr size_t kMax_Lines = 29;
 constexpr size_t kNumbers = 4;  // device code, file type, start address, Prog_End
 constexpr uint16_t kLast_Prog_Word = 0x1FFF;
 
@@ -21,8 +20,6 @@ constexpr uint16_t kLast_Prog_Word = 0x1FFF;
 void Read_Settings(Mcu9& m) {
   auto lines = common::Read_Lines(kSettings_File);
   if (!lines) return;
-  lines->resize(std::min(lines->size(), kMax_Lines));
-
   int64_t numbers[kNumbers];
   for (size_t i = 0; i < kNumbers; ++i) {
     const std::string text = i < lines->size() ? (*lines)[i] : "1";  // a missing line reads "1"
