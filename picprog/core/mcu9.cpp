@@ -1,5 +1,6 @@
 #include "picprog/core/mcu9.h"
 
+#include "picprog/core/form.h"
 #include "picprog/diagrams/diagrams.h"
 
 namespace picprog {
@@ -19,15 +20,22 @@ Mcu9::Mcu9(proglink::Host& h)
       Fuse(Fuse_Word, (*Buffer)[kConfig_Word]),
       Editor(Buffer->data()) {
   Buffer->fill(0);
-  link.Open_Dialog_Name = &Open_File_Name;
+  proglink::Start_Controls(ui, Mcu9_Form());
+  for (std::string_view p : kDiagram_Names) ui.Lines(std::string(p), Diagram_Lines(p));
+  ui.Item_Index("V_Verify", Verify_Volts);
+  // The firmware update's dialog keeps no name here: were it to share the open dialog's name,
+  // the update file would become the "last buffer file" that the next start loads.
 }
 
 void Busy_State(Mcu9& m) {
+  m.Busy = true;
   for (std::string_view p : kDiagram_Names) m.ui.Visible(std::string(p), false);
   m.link.Memo1().Show(false);
   m.link.Reset_Programmer();
   for (const char* c : kMcu9_Operation_Buttons) m.ui.Enabled(c, false);
   for (const char* c : kMcu9_Busy_Controls) m.ui.Enabled(c, false);
+  m.ui.Colour("StaticText3", proglink::Colour::Yellow);
+  m.link.Status_Tag = 0;
   m.host.Pump_Messages();
 }
 
@@ -35,10 +43,13 @@ void Enable_Step(Mcu9& m) {
   if (m.link.Connection > 0)
     for (const char* c : kMcu9_Operation_Buttons) m.ui.Enabled(c, true);
   for (const char* c : kMcu9_Busy_Controls) m.ui.Enabled(c, true);
-  for (const char* c : {"StaticText2", "File_Type", "Buf_Start", "EE_Start", "ID_Start", "FillEdit",
-                        "FillBox"})
+  for (const char* c :
+       {"StaticText2", "File_Type", "Buf_Start", "EE_Start", "ID_Start", "FillEdit", "FillBox"})
     m.ui.Visible(c, false);
+  m.ui.Colour("StaticText3",
+              m.link.Status_Tag != 0 ? proglink::Colour::Red : proglink::Colour::Lime);
   m.link.Reset_Programmer();
+  m.Busy = false;
   m.host.Pump_Messages();
 }
 

@@ -33,8 +33,8 @@ struct Mcu9 : proglink::Device_Setup {
   // ---- the selected device (Device_Setup holds the family, the device code and, in
   // Dev_Start_Add, the start address)
   uint16_t Prog_End = 0;
-  int Pin_Code = 0;    // Program_Eprom's Tag
-  int EE_Size = 0;     // Prg_EE's Tag
+  int Pin_Code = 0;  // Program_Eprom's Tag
+  int EE_Size = 0;   // Prg_EE's Tag
   uint16_t EE_End = 0;
   int Erase_Flag = 0;  // Erase_But's Tag
   uint16_t Fuse_Blank = 0x3FFF;
@@ -45,12 +45,15 @@ struct Mcu9 : proglink::Device_Setup {
   int File_Type = 0;  // File_Type's Tag: 0 binary, 1 Intel hex
   uint16_t Chk_Sum = 0;
   Word_Editor Editor;
-  std::string Open_File_Name;
+  std::string Open_File_Name;      // the open dialog's file name: the last buffer file chosen
+  bool Fill_Entry_Spoilt = false;  // FillEdit's Tag: a key that is not hex was typed
 
   // ---- operations
   int Failure = 0;       // StaticText2's Tag: 1 once a mismatch is listed
   int Verify_Volts = 1;  // V_Verify's item: 0 "3 Volts", 1 "5 Volts", 2 "6 Volts"
 
+  // ---- window
+  bool Busy = false;  // between the busy state and the enable step
   bool Activated = false;
 };
 

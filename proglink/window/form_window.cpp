@@ -238,7 +238,9 @@ void Form_Window::Set_Lines(QWidget* w, const proglink::Control_Design* design,
   t->setPlainText(text.join('\n'));
   if (design && design->kind == Kind::Text_Panel && design->w == 0) {
     // A picture made of text: exactly as large as its lines.
-    QFontMetrics fm(t->font());
+    // Glyph advances are fractional: the width of a whole line, not a rounded glyph times the
+    // columns, or a long line is cut off.
+    QFontMetricsF fm(t->font());
     int columns = 0;
     for (const auto& line : lines) columns = std::max(columns, static_cast<int>(line.size()));
     int margin = 2 * (t->frameWidth() + static_cast<int>(t->document()->documentMargin())) + 4;
@@ -474,6 +476,12 @@ void Form_Window::showEvent(QShowEvent* event) {
   QTimer::singleShot(0, this, [this] {
     if (On_Activate) On_Activate();
   });
+}
+
+void Form_Window::mousePressEvent(QMouseEvent* event) {
+  // A press a child control let through is that control's, not the window's.
+  if (On_Form_Click && !childAt(event->position().toPoint())) On_Form_Click();
+  QWidget::mousePressEvent(event);
 }
 
 void Form_Window::closeEvent(QCloseEvent* event) {

@@ -38,6 +38,7 @@ class Form_Window : public QWidget, public proglink::Host {
   std::function<void(const std::string&, int line, int column)> On_Mouse;  // text controls
   std::function<void(const std::string&, const std::string&)> On_Text;     // an entry field changed
   std::function<void()> On_Activate;                                       // once, when first shown
+  std::function<void()> On_Form_Click;  // a click on the window itself, between its controls
   std::function<void()> On_Close;
 
   // ---- tests answer boxes and dialogs here instead of the user
@@ -65,6 +66,7 @@ class Form_Window : public QWidget, public proglink::Host {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
