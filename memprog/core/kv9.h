@@ -33,7 +33,6 @@ struct Kv9 : proglink::Device_Setup {
   int Erase_Type = 0;     // Erase_But's Tag
   int Security_Type = 0;  // Security's Tag
   int Protect_Type = 0;   // Protect's Tag
-  int Prog_ID_Tag = 0;    // Prog_ID's Tag
   int Byte_Order = 0;     // Flash_x16's Tag: 0 "R/W as Lo/Hi", 1 "R/W as Hi/Lo"
   int List_Index = -1;    // Device_Box1's selected line
 

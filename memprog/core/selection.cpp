@@ -35,7 +35,6 @@ void Select_Device(Kv9& k) {
   k.Prog_Pulse = kResetProgPulse;
   k.ui.Visible("T_Keeper", false);
   k.Byte_Order = 0;
-  k.Prog_ID_Tag = 0;
   k.Id_Last = kResetIdLast;
   k.ui.Visible("Prg_Time", false);
   k.Clock_Type = 0;
