@@ -8,6 +8,13 @@ const Control_State& Controls::operator[](const std::string& name) const {
   return it == states_.end() ? kUnknown : it->second;
 }
 
+std::vector<std::string> Controls::Undesigned() const {
+  std::vector<std::string> out;
+  for (const auto& [name, state] : states_)
+    if (!designed_.count(name) && name != "MainForm") out.push_back(name);
+  return out;
+}
+
 void Controls::Caption(const std::string& name, std::string text) {
   Control_State& s = Get(name);
   s.caption = std::move(text);

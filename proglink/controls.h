@@ -15,7 +15,10 @@ class Controls {
   explicit Controls(Host& host) : host_(host) {}
 
   // The state as designed, before the logic touches it (no notification).
-  void Design(const std::string& name, Control_State state) { states_[name] = std::move(state); }
+  void Design(const std::string& name, Control_State state) {
+    states_[name] = std::move(state);
+    designed_[name] = true;
+  }
 
   const Control_State& operator[](const std::string& name) const;
   bool Known(const std::string& name) const { return states_.count(name) != 0; }
@@ -41,11 +44,15 @@ class Controls {
 
   Host& host() { return host_; }
 
+  // Names the logic used that the window's design does not have (each one a bug).
+  std::vector<std::string> Undesigned() const;
+
  private:
   Control_State& Get(const std::string& name) { return states_[name]; }
 
   Host& host_;
   std::unordered_map<std::string, Control_State> states_;
+  std::unordered_map<std::string, bool> designed_;
 };
 
 }  // namespace proglink

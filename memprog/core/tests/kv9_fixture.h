@@ -24,7 +24,12 @@ class Kv9Test : public ::testing::Test {
     old_dir_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_);
   }
-  void TearDown() override { std::filesystem::current_path(old_dir_); }
+  void TearDown() override {
+    std::filesystem::current_path(old_dir_);
+    if (k) {
+      EXPECT_EQ(k->ui.Undesigned(), std::vector<std::string>{}) << "controls the window lacks";
+    }
+  }
 
   // Creates the window's logic and runs its start-up sequence.
   void Start(progsim::Options o = {}) {

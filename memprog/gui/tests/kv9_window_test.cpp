@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "progsim/programmer.h"
@@ -59,6 +60,9 @@ class Kv9_Window_Test : public QObject {
   };
 
  private slots:
+  // A control the logic names but the window lacks is a bug, whichever test meets it.
+  void initTestCase() { QTest::failOnWarning(QRegularExpression("no control named")); }
+
   void idle_set_with_the_programmer() {
     Started s;
     QVERIFY(s.Find<QPushButton>("Program_Eprom")->isEnabled());

@@ -35,7 +35,12 @@ class Mcu9Test : public ::testing::Test {
     old_dir_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_);
   }
-  void TearDown() override { std::filesystem::current_path(old_dir_); }
+  void TearDown() override {
+    std::filesystem::current_path(old_dir_);
+    if (m) {
+      EXPECT_EQ(m->ui.Undesigned(), std::vector<std::string>{}) << "controls the window lacks";
+    }
+  }
 
   // Creates the window's logic and runs its start-up sequence.
   void Start(progsim::Options o = {}) {

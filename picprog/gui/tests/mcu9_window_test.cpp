@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "common/text_file.h"
@@ -90,6 +91,9 @@ class Mcu9_Window_Test : public QObject {
   QTemporaryDir dir_;
 
  private slots:
+  // A control the logic names but the window lacks is a bug, whichever test meets it.
+  void initTestCase() { QTest::failOnWarning(QRegularExpression("no control named")); }
+
   void init() { QDir::setCurrent(dir_.path()); }
   void cleanup() { QFile::remove(dir_.filePath("Win_Mcu9.Cfg")); }
 
