@@ -39,6 +39,16 @@ bool Gave_Up(Kv9& k) {
   return k.link.Stop_Code > 0;
 }
 
+// The erase reply's status byte: bit 7 erased, else bit 5 failed; neither leaves the verdict.
+void Judge_Erase_Reply(Kv9& k) {
+  if (Gave_Up(k)) return;
+  uint8_t status = k.link.Reply()[6];
+  if (status & 0x80)
+    k.link.Status_Tag = kVerdict_Erased;
+  else if (status & 0x20)
+    k.link.Status_Tag = kVerdict_Not_Erased;
+}
+
 // One erase command judged by its status byte. The address bytes are what the previous packet
 // or the sector list left in the packet.
 void Erase_Step(Kv9& k) {
@@ -49,12 +59,7 @@ void Erase_Step(Kv9& k) {
   p[1] = 0;
   p[4] = 0;
   k.link.Send_Packet();
-  if (Gave_Up(k)) return;
-  uint8_t status = k.link.Reply()[6];
-  if (status & 0x80)
-    k.link.Status_Tag = kVerdict_Erased;
-  else if (status & 0x20)
-    k.link.Status_Tag = kVerdict_Not_Erased;
+  Judge_Erase_Reply(k);
 }
 
 // Erase command, then a read of the whole range that must find nothing but FF.
@@ -97,7 +102,8 @@ void Erase_Sectors(Kv9& k, const Sector_List& list) {
   if (k.link.Reply()[6] & list.failure_bits) k.link.Status_Tag = kVerdict_Not_Erased;
 }
 
-// The micros: the programming voltage on, then the erase command; the reply is not judged.
+// The micros: the programming voltage on, then the erase command. Its reply is judged like the
+// others, so that an erase the programmer reports as failed is never shown as done.
 void Vpp_Then_Erase(Kv9& k) {
   uint8_t* p = k.link.Packet();
   p[0] = proglink::cmd::Set_Voltages;
@@ -110,6 +116,7 @@ void Vpp_Then_Erase(Kv9& k) {
   p[1] = 0;
   p[4] = 0;
   k.link.Send_Packet();
+  Judge_Erase_Reply(k);
 }
 
 // 12 V flash must be programmed to 00 all over before it erases evenly.
@@ -147,6 +154,7 @@ void Zeros_Then_Erase(Kv9& k) {
   p[3] = static_cast<uint8_t>(end >> 16);
   p[4] = static_cast<uint8_t>(end >> 8);
   L.Send_Packet();
+  Judge_Erase_Reply(k);
 }
 
 }  // namespace

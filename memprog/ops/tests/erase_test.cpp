@@ -235,6 +235,24 @@ TEST_F(EraseTest, MicrosGetTheVppCommandThenTheEraseCommand) {
   }
 }
 
+TEST_F(EraseTest, AFailureTheProgrammerReportsIsNeverShownAsErased) {
+  // The micros' and the 12 V flash's erase commands end the run; a reply that says the erase
+  // failed must not read as success.
+  for (int code : {kAT89C51, kP89C51, k28F010}) {
+    progsim::Options o;
+    o.faults = {{progsim::Fault::Fail_Erase, 1}};
+    Select_For_Erase(code, o);
+    Erase_ButClick(*k);
+    EXPECT_EQ(Status(), kNot_Erased) << code;
+    EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
+  }
+  // A reply with neither bit set says nothing against the erase.
+  Select_For_Erase(kAT89C51);
+  Answer_Erase(sim, 1, 0x00);
+  Erase_ButClick(*k);
+  EXPECT_EQ(Status(), kErased);
+}
+
 TEST_F(EraseTest, ErasesThatDoNothingSendNothing) {
   for (int type : {16, 17, 18, 19}) {
     Select_For_Erase(k27C256);
