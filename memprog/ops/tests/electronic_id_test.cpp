@@ -82,6 +82,19 @@ TEST_F(IdTest, ThePartIsFoundByTheFirstMethodItAnswers) {
   EXPECT_EQ(Code_Of_Line(Device_List_Lines().at(Highlighted())), 20);
 }
 
+TEST_F(IdTest, AMethodThatGetsNoReplyIsPassedOver) {
+  progsim::Options o;
+  o.id = {0x89, 0x8C};
+  Start(o);
+  uint64_t first = sim->Packets_Written() + 3;  // the busy reset, then method 1
+  o.faults = {{progsim::Fault::Silent, first}};
+  Start(o);
+  DeviceClick(*k);
+  EXPECT_EQ(Methods(), (std::vector<uint8_t>{1, 2}));
+  EXPECT_EQ(Text("Dev"), "27C256");
+  EXPECT_EQ(k->link.Id_Code, 20);
+}
+
 TEST_F(IdTest, AutoIdOffOpensTheListWithoutAsking) {
   progsim::Options o;
   o.id = {0x89, 0x8C};
