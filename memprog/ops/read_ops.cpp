@@ -49,6 +49,12 @@ void Read_Range(Kv9& k, bool swap_bytes, Work&& work) {
   }
 }
 
+// Programming only clears bits of a part erased to FF, and only sets bits of one erased to 00:
+// true when `found` cannot become `want` without an erase.
+bool Needs_Erase(const Kv9& k, uint8_t want, uint8_t found) {
+  return k.Blank_Value == 0 ? (found & ~want) != 0 : (want & ~found) != 0;
+}
+
 void Insert_Mismatch(Kv9& k, std::string line) {
   k.link.Memo1().Insert(std::move(line));
   if ((k.link.Cur_Add & 0x7F) == 0) k.host.Pump_Messages();
@@ -144,7 +150,7 @@ void CompareClick(Kv9& k) {
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);
     if (!In_Buffer(at)) return;
     uint8_t want = buffer[at];
-    if ((want & b) != want) {
+    if (Needs_Erase(k, want, b)) {
       k.link.Stop_Code = 1;
       k.link.Status_Tag = kVerdict_Conflict;
     }

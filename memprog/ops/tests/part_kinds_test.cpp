@@ -25,6 +25,20 @@ TEST_F(OpsTest, PartsErasedToZeroAreBlankWhenAllZero) {
   }
 }
 
+TEST_F(OpsTest, PartsErasedToZeroCompareByTheBitsProgrammingCanSet) {
+  Select(kCY27C256);
+  std::memset(k->Image_Buffer.get(), 0x5A, 0x8000);
+  CompareClick(*k);  // a blank part takes any pattern
+  EXPECT_EQ(Status(), "Device Can be Reprogrammed....");
+  sim->Chip().Poke(0x10, 0x0F);
+  std::memset(k->Image_Buffer.get(), 0x1F, 0x8000);
+  CompareClick(*k);  // bits can still be set
+  EXPECT_EQ(Status(), "Device Can be Reprogrammed....");
+  std::memset(k->Image_Buffer.get(), 0xF0, 0x8000);
+  CompareClick(*k);  // 0F cannot go back to F0 without erasing
+  EXPECT_EQ(Status(), "Device CAN NOT be Reprogrammed....");
+}
+
 TEST_F(OpsTest, PageWriteFlashIsProtectedBeforeItIsProgrammed) {
   for (int code : {kAT29C010, kAT29C256}) {
     Select(code);
