@@ -112,7 +112,7 @@ void Verify(Kv9& k) {
     if (want == b) return;
     if (clock && k.link.Cur_Add >= clock_first) return;  // the running clock's registers
     ++differ;
-    if (want & ~b) ++need_erase;
+    if (Needs_Erase(k, want, b)) ++need_erase;
     std::string line;
     if (k.Prg_Type == 0) {
       common::Append_Hex(line, static_cast<uint32_t>(k.link.Cur_Add), 5);
@@ -130,7 +130,9 @@ void Verify(Kv9& k) {
   });
   if (differ > 0)
     k.link.Memo1().Insert(std::to_string(differ) + " bytes differ, " + std::to_string(need_erase) +
-                          " of them need a bit raised from 0 to 1 (erase first)");
+                          (k.Blank_Value == 0
+                               ? " of them need a bit lowered from 1 to 0 (erase first)"
+                               : " of them need a bit raised from 0 to 1 (erase first)"));
   if (k.link.Status_Tag == kVerdict_Mismatch) k.link.Status("Device Did NOT Verify to Buffer....");
   if (k.link.Status_Tag == kVerdict_Good) k.link.Status("Device Verified to Buffer....");
   if (k.link.Status_Tag < kVerdict_Mismatch) k.link.Memo1().Show(false);

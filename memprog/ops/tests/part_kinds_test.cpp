@@ -39,6 +39,22 @@ TEST_F(OpsTest, PartsErasedToZeroCompareByTheBitsProgrammingCanSet) {
   EXPECT_EQ(Status(), "Device CAN NOT be Reprogrammed....");
 }
 
+TEST_F(OpsTest, PartsErasedToZeroProgramAndVerify) {
+  Select(k8748);
+  for (uint32_t i = 0; i <= 0x3FF; ++i) k->Image_Buffer[i] = static_cast<uint8_t>(i * 13);
+  k->Buffer_Loaded = 1;
+  Program_EpromClick(*k);
+  EXPECT_EQ(Status(), "Device Verified to Buffer....");
+  // Programming over it where a bit must fall cannot work, and verify says which bytes.
+  k->Image_Buffer[0x21] = 0x00;
+  k->Auto_Verify = 0;
+  Program_EpromClick(*k);
+  Verify_EpromClick(*k);
+  EXPECT_EQ(Status(), "Device Did NOT Verify to Buffer....");
+  EXPECT_EQ(Memo()[0], "1 bytes differ, 1 of them need a bit lowered from 1 to 0 (erase first)");
+  EXPECT_EQ(Memo()[1], "00021  EXPECTED-00 FOUND-AD");
+}
+
 TEST_F(OpsTest, PageWriteFlashIsProtectedBeforeItIsProgrammed) {
   for (int code : {kAT29C010, kAT29C256}) {
     Select(code);
