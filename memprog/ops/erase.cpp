@@ -140,7 +140,7 @@ void Zeros_Then_Erase(Kv9& k) {
     L.Cur_Add += 2048;
     L.Send_Data_Block();
     if (L.Reply()[6] == 0xFF) L.Stop_Code = 5;
-    if (L.Cur_Add >= k.Dev_End_Add) ++L.Stop_Code;
+    if (L.Stop_Code == 0 && L.Cur_Add >= k.Dev_End_Add) ++L.Stop_Code;  // a failure keeps its code
   }
   L.Status("Erasing Device....");
   L.Write_Len = 8;
