@@ -47,5 +47,25 @@ TEST_F(RunEndingsTest, LosingTheProgrammerAtTheLastZeroBlockSaysItIsLost) {
   EXPECT_EQ(k->link.Connection, 0);
 }
 
+TEST_F(RunEndingsTest, AProgrammerLostDuringARunLeavesQuitOff) {
+  Select_With_Fault(k27C256, progsim::Fault::Lose, 4 + 3);  // a block read
+  Verify_EpromClick(*k);
+  EXPECT_EQ(Status(), kLost);
+  EXPECT_FALSE(Enabled("Quit_Func_But"));
+  EXPECT_FALSE(Enabled("Verify_Eprom"));
+  EXPECT_TRUE(Enabled("Load_But"));
+}
+
+TEST_F(RunEndingsTest, AProgrammerLostInTheClosingResetLeavesTheDeviceButtonsOff) {
+  Select_With_Fault(k27C256, progsim::Fault::Lose, 4 + 16 + 1);  // 0x1E after the last read
+  Blank_ChkClick(*k);
+  EXPECT_EQ(Status(), "Device is Erased....");  // the check itself went through
+  EXPECT_EQ(k->link.Connection, 0);
+  for (const char* b : {"Program_Eprom", "Verify_Eprom", "Blank_Chk", "Quit_Func_But"})
+    EXPECT_FALSE(Enabled(b)) << b;
+  EXPECT_TRUE(Enabled("Load_But"));
+  EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
+}
+
 }  // namespace
 }  // namespace memprog
