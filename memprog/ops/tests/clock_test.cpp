@@ -76,6 +76,23 @@ TEST_F(ClockTest, TheClockIsAddressedFromTheTopOfEachPart) {
   }
 }
 
+TEST_F(ClockTest, TheClockStaysAtTheTopOfThePartWhenTheRangeIsNarrowed) {
+  Select(kM48T59);
+  k->Dev_End_Add = 0x0FFF;  // the user works on the lower half only
+  for (uint32_t a = 0xFF0; a <= 0xFFF; ++a) sim->Chip().Poke(a, 0xA5);
+  Prg_TimeClick(*k);
+  EXPECT_EQ(Address24(Sent_With(0x3E).at(0)), 0x001FF8u);
+  for (uint32_t a = 0xFF0; a <= 0xFFF; ++a) EXPECT_EQ(sim->Chip().Read(a), 0xA5) << a;
+  EXPECT_EQ(sim->Chip().Read(0x1FFB), 0x17);
+  k->ui.User_Caption("Time_4", "00");
+  Read_TimeClick(*k);
+  auto read = Sent_With(0x20).at(0);
+  EXPECT_EQ(Address(read), 0x1800u);
+  EXPECT_EQ(Count(read), 2048u);
+  EXPECT_EQ(k->ui["Time_4"].caption, "17");
+  EXPECT_EQ(k->Dev_End_Add, 0x0FFF);  // the range is the user's still
+}
+
 TEST_F(ClockTest, AFieldThatIsNotHexSendsNothing) {
   Select(kM48T02);
   k->ui.User_Caption("Time_3", "1G");
