@@ -103,7 +103,7 @@ void Verify(Kv9& k) {
   Begin_Read(k, "Verifying Device to Buffer....", true);
   const uint8_t* buffer = k.Image_Buffer.get();
   const bool clock = k.Clock_Type != 0;
-  const int32_t clock_first = k.Dev_End_Add - 7;
+  const int32_t clock_first = k.Dev_Last_Add - 7;  // the part's top registers, not the range's
   uint64_t differ = 0, need_erase = 0;
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);

@@ -1,6 +1,9 @@
 // The timekeeper clock: Program Time and Read Time by clock type and device size.
 #include "memprog/ops/clock.h"
 
+#include <cstring>
+
+#include "memprog/ops/read_ops.h"
 #include "ops_fixture.h"
 
 namespace memprog {
@@ -91,6 +94,16 @@ TEST_F(ClockTest, TheClockStaysAtTheTopOfThePartWhenTheRangeIsNarrowed) {
   EXPECT_EQ(Count(read), 2048u);
   EXPECT_EQ(k->ui["Time_4"].caption, "17");
   EXPECT_EQ(k->Dev_End_Add, 0x0FFF);  // the range is the user's still
+}
+
+TEST_F(ClockTest, VerifyOfANarrowedRangeChecksItsLastBytes) {
+  Select(kM48T59);
+  k->Dev_End_Add = 0x0FFF;
+  std::memset(k->Image_Buffer.get(), 0xFF, 0x2000);
+  sim->Chip().Poke(0xFFD, 0x00);  // ordinary memory, not the clock
+  Verify_EpromClick(*k);
+  EXPECT_EQ(Status(), "Device Did NOT Verify to Buffer....");
+  EXPECT_EQ(Memo().at(1), "00FFD  EXPECTED-FF FOUND-00");
 }
 
 TEST_F(ClockTest, AFieldThatIsNotHexSendsNothing) {
