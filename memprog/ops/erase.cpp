@@ -119,14 +119,17 @@ void Vpp_Then_Erase(Kv9& k) {
   Judge_Erase_Reply(k);
 }
 
-// 12 V flash must be programmed to 00 all over before it erases evenly.
+// 12 V flash must be programmed to 00 all over before it erases evenly. The erase takes the
+// whole chip, so the zeros cover the whole part, not only the user's range.
 void Zeros_Then_Erase(Kv9& k) {
   proglink::Link& L = k.link;
+  const int32_t last = k.Dev_Last_Add;
   L.Status("Programming All Bytes to 00....");
   k.ui.Enabled("Quit_Func_But", true);
   L.Write_Len = 2048;
   uint8_t* p = L.Packet();
   std::memset(p + 8, 0x00, 2048);
+  L.Cur_Add = 0;
   while (L.Stop_Code == 0) {
     L.Show_Quit_Address(L.Cur_Add);
     auto a = static_cast<uint32_t>(L.Cur_Add);
@@ -140,7 +143,7 @@ void Zeros_Then_Erase(Kv9& k) {
     L.Cur_Add += 2048;
     L.Send_Data_Block();
     if (L.Reply()[6] == 0xFF) L.Stop_Code = 5;
-    if (L.Stop_Code == 0 && L.Cur_Add >= k.Dev_End_Add) ++L.Stop_Code;  // a failure keeps its code
+    if (L.Stop_Code == 0 && L.Cur_Add >= last) ++L.Stop_Code;  // a failure keeps its code
   }
   L.Status("Erasing Device....");
   L.Write_Len = 8;
@@ -149,7 +152,7 @@ void Zeros_Then_Erase(Kv9& k) {
     return;
   }
   L.Stop_Code = 0;
-  auto end = static_cast<uint32_t>(k.Dev_End_Add);
+  auto end = static_cast<uint32_t>(last);
   p[0] = proglink::cmd::Erase;
   p[3] = static_cast<uint8_t>(end >> 16);
   p[4] = static_cast<uint8_t>(end >> 8);

@@ -295,6 +295,25 @@ TEST_F(EraseTest, The28F010IsProgrammedToZeroThenErased) {
   EXPECT_EQ(k->link.Write_Len, 8u);
 }
 
+TEST_F(EraseTest, TheZeroPassCoversTheWholePartWhateverTheRange) {
+  // The erase takes the whole chip; every byte of it must be at 00 first.
+  Select_For_Erase(k28F010);
+  k->Dev_Start_Add = 0x1000;
+  k->Dev_End_Add = 0xFFFF;
+  k->link.Reset_Programmer();
+  Erase_ButClick(*k);
+  auto blocks = Sent_With(0x30);
+  ASSERT_EQ(blocks.size(), 64u);
+  EXPECT_EQ(Address(blocks.front()), 0u);
+  EXPECT_EQ(Address(blocks.back()), 0x1F800u);
+  auto e = Sent_With(0x40).at(0);
+  EXPECT_EQ(e[3], 0x01);
+  EXPECT_EQ(e[4], 0xFF);
+  EXPECT_EQ(Status(), kErased);
+  EXPECT_EQ(k->link.Cur_Add, 0x1000);  // the user's range is untouched
+  EXPECT_EQ(k->Dev_End_Add, 0xFFFF);
+}
+
 TEST_F(EraseTest, AZeroBlockThatFailsStopsBeforeTheErase) {
   progsim::Options o;
   o.faults = {{progsim::Fault::Fail_Block, 10}};
