@@ -256,5 +256,18 @@ TEST_F(FaultMatrixTest, APacketFaultAnywhereInAVerifyRun) {
   }
 }
 
+TEST_F(FaultMatrixTest, FailedBlocksDoNotTouchAVerifyRun) {
+  for (uint64_t n = 1; n <= 17; ++n) {
+    SCOPED_TRACE("failblock@" + std::to_string(n));
+    progsim::Options o;
+    o.faults = {{progsim::Fault::Fail_Block, n}};
+    Prepare(Run_Kind::Verify, o);
+    Go(Run_Kind::Verify);
+    Expect_Idle();
+    EXPECT_EQ(Status(), kVerified);
+    EXPECT_TRUE(Sent_With(0x30).empty());
+  }
+}
+
 }  // namespace
 }  // namespace memprog
