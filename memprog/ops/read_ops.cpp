@@ -93,7 +93,9 @@ void Move_EpromClick(Kv9& k) {
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);
     if (In_Buffer(at)) buffer[at] = b;
   });
-  k.link.Status("Device Has Been Moved to Buffer....");
+  // Stopped or timed out before the end of the range, the buffer holds only part of the
+  // device: the run keeps its running text rather than claim the device was moved.
+  if (k.link.Stop_Code == 1) k.link.Status("Device Has Been Moved to Buffer....");
   Checksum(k);
   Show_Lost_If_Lost(k);
   End_Busy(k);

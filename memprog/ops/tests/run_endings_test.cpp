@@ -67,5 +67,23 @@ TEST_F(RunEndingsTest, AProgrammerLostInTheClosingResetLeavesTheDeviceButtonsOff
   EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
 }
 
+TEST_F(RunEndingsTest, AReadThatStopsEarlyDoesNotSayTheDeviceWasMoved) {
+  // A time-out in the third block read: the buffer holds two blocks of the part.
+  Select_With_Fault(k27C256, progsim::Fault::Silent, 4 + 3);
+  Move_EpromClick(*k);
+  EXPECT_EQ(Status(), "Moving Device to Buffer....");
+  EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
+  // Stopped with Quit.
+  Select(k27C256);
+  host.on_pump = [&](int) {
+    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20) k->link.Stop_Code = 5;
+  };
+  Move_EpromClick(*k);
+  EXPECT_EQ(Status(), "Moving Device to Buffer....");
+  host.on_pump = nullptr;
+  Move_EpromClick(*k);
+  EXPECT_EQ(Status(), "Device Has Been Moved to Buffer....");
+}
+
 }  // namespace
 }  // namespace memprog
