@@ -1,5 +1,5 @@
-// Faults injected at every packet of a program run and of a verify run of a 27C256: each run
-// must end, leave the window idle as the connection allows, stop at the first failure and never
+// Faults injected at every packet of a program run, a verify run and a read run of a 27C256: each
+// run must end, leave the window idle as the connection allows, stop at the first failure and never
 // claim a result that a failed packet stands behind.
 #include <algorithm>
 
@@ -17,6 +17,7 @@ constexpr int kPump_Limit = 1000000;  // far beyond any run: a wait that never e
 const char* const kProgrammed = "Device is Programmed....";
 const char* const kNot_Programmed = "Device DID NOT Program....";
 const char* const kVerified = "Device Verified to Buffer....";
+const char* const kMoved = "Device Has Been Moved to Buffer....";
 const char* const kLost = "Programmer no longer present, Click Here to Find Programmer....";
 
 const char* const kDevice_Buttons[] = {"Program_Eprom", "Verify_Eprom", "Move_Eprom",
@@ -26,7 +27,7 @@ const char* const kBuffer_Buttons[] = {"Load_But", "Save_But",     "Fill",     "
                                        "Device",   "Start_Add",    "End_Add",  "Chk_Sum_But",
                                        "Help",     "Prg_Type_But", "File_But", "Start_Buf_Add"};
 
-enum class Run_Kind { Program, Verify };
+enum class Run_Kind { Program, Verify, Read };
 
 // What the clean run sent: where it starts among the programmer's packets, and its packets.
 struct Clean_Run {
@@ -46,8 +47,9 @@ class FaultMatrixTest : public OpsTest {
     for (uint32_t i = 0; i < kSize; ++i)
       k->Image_Buffer[i] = static_cast<uint8_t>((i * 0x9E3779B1u) >> 24);
     k->Buffer_Loaded = 1;
-    if (run == Run_Kind::Verify)
+    if (run != Run_Kind::Program)
       for (uint32_t i = 0; i < kSize; ++i) sim->Chip().Poke(i, k->Image_Buffer[i]);
+    if (run == Run_Kind::Read) std::fill_n(k->Image_Buffer.get(), kSize, uint8_t{0});
     captions_before_ = host.Captions_Of("StaticText3").size();
     host.on_pump = [this](int) {
       if (++pumps_ == kPump_Limit) {
@@ -60,8 +62,10 @@ class FaultMatrixTest : public OpsTest {
   void Go(Run_Kind run) {
     if (run == Run_Kind::Program)
       Program_EpromClick(*k);
-    else
+    else if (run == Run_Kind::Verify)
       Verify_EpromClick(*k);
+    else
+      Move_EpromClick(*k);
   }
   Clean_Run Measure(Run_Kind run) {
     Prepare(run);
@@ -142,6 +146,10 @@ TEST_F(FaultMatrixTest, TheCleanRunsAreWhatTheMatrixAssumes) {
   Clean_Run v = Measure(Run_Kind::Verify);
   EXPECT_EQ(std::count(v.codes.begin(), v.codes.end(), 0x20), 16);
   EXPECT_EQ(Status(), kVerified);
+  Clean_Run r = Measure(Run_Kind::Read);
+  EXPECT_EQ(std::count(r.codes.begin(), r.codes.end(), 0x20), 16);
+  EXPECT_EQ(Status(), kMoved);
+  EXPECT_TRUE(Chip_Holds_The_Buffer());
 }
 
 TEST_F(FaultMatrixTest, APacketFaultAnywhereInAProgramRun) {
@@ -252,6 +260,33 @@ TEST_F(FaultMatrixTest, APacketFaultAnywhereInAVerifyRun) {
         EXPECT_EQ(Status(), "Verifying Device to Buffer....");
       }
       EXPECT_TRUE(host.messages.empty());
+    }
+  }
+}
+
+TEST_F(FaultMatrixTest, APacketFaultAnywhereInAReadRun) {
+  const Clean_Run clean = Measure(Run_Kind::Read);
+  const uint64_t last_read = clean.Last(0x20);
+  for (auto kind : kPacket_Faults) {
+    for (uint64_t at = clean.first; at <= clean.End() + 1; ++at) {
+      SCOPED_TRACE(std::string(Name(kind)) + "@" + std::to_string(at) + " (packet " +
+                   std::to_string(at - clean.first + 1) + " of the run)");
+      progsim::Options o;
+      o.faults = {{kind, at}};
+      Prepare(Run_Kind::Read, o);
+      Go(Run_Kind::Read);
+      Expect_Idle();
+      bool in_run = at <= clean.End();
+      // Only a read that got every block may say the device is in the buffer.
+      EXPECT_EQ(Showed(kMoved), at > last_read);
+      if (Showed(kMoved)) {
+        EXPECT_TRUE(Chip_Holds_The_Buffer());
+      }
+      bool lost = in_run && kind != progsim::Fault::Silent;
+      EXPECT_EQ(k->link.Connection, lost ? 0 : 2);
+      if (lost && at <= last_read) {
+        EXPECT_EQ(Status(), kLost);
+      }
     }
   }
 }
