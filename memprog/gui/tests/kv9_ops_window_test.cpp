@@ -16,21 +16,17 @@
 namespace {
 
 constexpr int k27C256 = 20, k27C322 = 80, kAm29F010 = 100, kAT89C51 = 464;
-constexpr int kLong_Run_Budget_Ms = 30000;
+constexpr int kLong_Run_Budget_Ms = 15000;
 
-// What the long run may add to the process: a bounded list needs a few MiB; the address
-// sanitizer keeps up to 256 MiB of freed memory in quarantine on top.
+// What the long run may add to the resident memory: a bounded list needs a few MiB. Under the
+// address sanitizer, which keeps freed memory for itself, resident memory tells nothing; the
+// line counts bound the list there.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr long kGrowth_Allowed = (64L + 256L) << 20;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr long kGrowth_Allowed = (64L + 256L) << 20;
+constexpr bool kResident_Tells = false;
 #else
-constexpr long kGrowth_Allowed = 64L << 20;
+constexpr bool kResident_Tells = true;
 #endif
-#else
 constexpr long kGrowth_Allowed = 64L << 20;
-#endif
 
 // Resident memory of this process in bytes.
 long Resident_Bytes() {
@@ -118,7 +114,7 @@ class Kv9_Ops_Window_Test : public QObject {
     budget.stop();
 
     QVERIFY2(ticks_during_run > 100, qPrintable(QString::number(ticks_during_run)));
-    QVERIFY2(grown < kGrowth_Allowed, qPrintable(QString::number(grown)));
+    if (kResident_Tells) QVERIFY2(grown < kGrowth_Allowed, qPrintable(QString::number(grown)));
     auto* memo = s.Find<QPlainTextEdit>("Memo1");
     QTRY_VERIFY(memo->toPlainText().endsWith("older lines left out)"));
     QVERIFY(memo->isVisible());
