@@ -8,6 +8,8 @@ namespace memprog {
 
 void Identify_Device(Kv9& k) {
   for (uint8_t method : {1, 2, 4, 8, 16}) {
+    // A method the part did not answer in time must not make the next one give up unheard.
+    if (k.link.Stop_Code == 6) k.link.Stop_Code = 0;
     uint8_t* p = k.link.Packet();
     p[0] = proglink::cmd::Read_Id;
     p[1] = method;

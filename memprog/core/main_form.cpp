@@ -83,8 +83,9 @@ void FormClick(Kv9& k) {
 }
 
 void Enable_All(Kv9& k) {
-  if (k.link.Connection > 1)
-    for (const char* b : kDevice_Buttons) k.ui.Enabled(b, true);
+  // Without a programmer the device buttons go off, even those a run or its closing reset had
+  // already enabled when the programmer was lost.
+  for (const char* b : kDevice_Buttons) k.ui.Enabled(b, k.link.Connection > 1);
   if (k.File_Type == 1 || k.File_Type == 2)
     for (const char* b : kHex_Buttons) k.ui.Enabled(b, true);
   for (const char* b : kBuffer_Buttons) k.ui.Enabled(b, true);

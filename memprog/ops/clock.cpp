@@ -37,7 +37,9 @@ void Prg_TimeClick(Kv9& k) {
   L.Op_Kind = 2;
   L.Begin_Operation();
   L.Write_Len = kClock_Data;
-  L.Cur_Add = k.Dev_End_Add - 7;
+  // The registers are the part's top eight bytes, whatever range the user has set: written
+  // below a narrowed end they would overwrite the user's data.
+  L.Cur_Add = k.Dev_Last_Add - 7;
   auto a = static_cast<uint32_t>(L.Cur_Add);
   uint8_t* p = L.Packet();
   p[0] = proglink::cmd::Write_Clock;
@@ -64,11 +66,15 @@ void Read_TimeClick(Kv9& k) {
   L.Op_Kind = 1;
   L.Begin_Operation();
   L.Status("Reading Clock....");
-  L.Cur_Add = k.Dev_End_Add & 0xFFF800;
+  // The top block of the part, read in full, however far the user's range reaches.
+  const int32_t end = k.Dev_End_Add;
+  k.Dev_End_Add = k.Dev_Last_Add;
+  L.Cur_Add = k.Dev_Last_Add & 0xFFF800;
   if (L.Connection == 2)
     L.Read_Block();
   else
     L.Stop_Code = 7;
+  k.Dev_End_Add = end;
   // Fields are filled, and the clock called read, only from a reply that came.
   if (L.Stop_Code == 0) {
     for (int i = 0; i < 9; ++i) {

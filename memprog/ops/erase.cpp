@@ -39,6 +39,16 @@ bool Gave_Up(Kv9& k) {
   return k.link.Stop_Code > 0;
 }
 
+// The erase reply's status byte: bit 7 erased, else bit 5 failed; neither leaves the verdict.
+void Judge_Erase_Reply(Kv9& k) {
+  if (Gave_Up(k)) return;
+  uint8_t status = k.link.Reply()[6];
+  if (status & 0x80)
+    k.link.Status_Tag = kVerdict_Erased;
+  else if (status & 0x20)
+    k.link.Status_Tag = kVerdict_Not_Erased;
+}
+
 // One erase command judged by its status byte. The address bytes are what the previous packet
 // or the sector list left in the packet.
 void Erase_Step(Kv9& k) {
@@ -49,12 +59,7 @@ void Erase_Step(Kv9& k) {
   p[1] = 0;
   p[4] = 0;
   k.link.Send_Packet();
-  if (Gave_Up(k)) return;
-  uint8_t status = k.link.Reply()[6];
-  if (status & 0x80)
-    k.link.Status_Tag = kVerdict_Erased;
-  else if (status & 0x20)
-    k.link.Status_Tag = kVerdict_Not_Erased;
+  Judge_Erase_Reply(k);
 }
 
 // Erase command, then a read of the whole range that must find nothing but FF.
@@ -97,7 +102,8 @@ void Erase_Sectors(Kv9& k, const Sector_List& list) {
   if (k.link.Reply()[6] & list.failure_bits) k.link.Status_Tag = kVerdict_Not_Erased;
 }
 
-// The micros: the programming voltage on, then the erase command; the reply is not judged.
+// The micros: the programming voltage on, then the erase command. Its reply is judged like the
+// others, so that an erase the programmer reports as failed is never shown as done.
 void Vpp_Then_Erase(Kv9& k) {
   uint8_t* p = k.link.Packet();
   p[0] = proglink::cmd::Set_Voltages;
@@ -110,16 +116,20 @@ void Vpp_Then_Erase(Kv9& k) {
   p[1] = 0;
   p[4] = 0;
   k.link.Send_Packet();
+  Judge_Erase_Reply(k);
 }
 
-// 12 V flash must be programmed to 00 all over before it erases evenly.
+// 12 V flash must be programmed to 00 all over before it erases evenly. The erase takes the
+// whole chip, so the zeros cover the whole part, not only the user's range.
 void Zeros_Then_Erase(Kv9& k) {
   proglink::Link& L = k.link;
+  const int32_t last = k.Dev_Last_Add;
   L.Status("Programming All Bytes to 00....");
   k.ui.Enabled("Quit_Func_But", true);
   L.Write_Len = 2048;
   uint8_t* p = L.Packet();
   std::memset(p + 8, 0x00, 2048);
+  L.Cur_Add = 0;
   while (L.Stop_Code == 0) {
     L.Show_Quit_Address(L.Cur_Add);
     auto a = static_cast<uint32_t>(L.Cur_Add);
@@ -133,7 +143,7 @@ void Zeros_Then_Erase(Kv9& k) {
     L.Cur_Add += 2048;
     L.Send_Data_Block();
     if (L.Reply()[6] == 0xFF) L.Stop_Code = 5;
-    if (L.Cur_Add >= k.Dev_End_Add) ++L.Stop_Code;
+    if (L.Stop_Code == 0 && L.Cur_Add >= last) ++L.Stop_Code;  // a failure keeps its code
   }
   L.Status("Erasing Device....");
   L.Write_Len = 8;
@@ -142,11 +152,12 @@ void Zeros_Then_Erase(Kv9& k) {
     return;
   }
   L.Stop_Code = 0;
-  auto end = static_cast<uint32_t>(k.Dev_End_Add);
+  auto end = static_cast<uint32_t>(last);
   p[0] = proglink::cmd::Erase;
   p[3] = static_cast<uint8_t>(end >> 16);
   p[4] = static_cast<uint8_t>(end >> 8);
   L.Send_Packet();
+  Judge_Erase_Reply(k);
 }
 
 }  // namespace

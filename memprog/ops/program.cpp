@@ -91,7 +91,9 @@ void Program_EpromClick(Kv9& k) {
     }
     L.Send_Data_Block();
     if (L.Reply()[6] == 0xFF) L.Stop_Code = 5;
-    if (L.Cur_Add > k.Dev_End_Add) ++L.Stop_Code;
+    // The end of the range counts only after a block that went through: a failure keeps its
+    // own code (a lost programmer must not read as a time-out, nor a time-out as a loss).
+    if (L.Stop_Code == 0 && L.Cur_Add > k.Dev_End_Add) ++L.Stop_Code;
   }
   L.Set_Timer_Interval(kRead_Timeout_Ms);
   L.Write_Len = 8;

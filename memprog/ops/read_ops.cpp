@@ -49,6 +49,12 @@ void Read_Range(Kv9& k, bool swap_bytes, Work&& work) {
   }
 }
 
+// Programming only clears bits of a part erased to FF, and only sets bits of one erased to 00:
+// true when `found` cannot become `want` without an erase.
+bool Needs_Erase(const Kv9& k, uint8_t want, uint8_t found) {
+  return k.Blank_Value == 0 ? (found & ~want) != 0 : (want & ~found) != 0;
+}
+
 void Insert_Mismatch(Kv9& k, std::string line) {
   k.link.Memo1().Insert(std::move(line));
   if ((k.link.Cur_Add & 0x7F) == 0) k.host.Pump_Messages();
@@ -87,7 +93,9 @@ void Move_EpromClick(Kv9& k) {
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);
     if (In_Buffer(at)) buffer[at] = b;
   });
-  k.link.Status("Device Has Been Moved to Buffer....");
+  // Stopped or timed out before the end of the range, the buffer holds only part of the
+  // device: the run keeps its running text rather than claim the device was moved.
+  if (k.link.Stop_Code == 1) k.link.Status("Device Has Been Moved to Buffer....");
   Checksum(k);
   Show_Lost_If_Lost(k);
   End_Busy(k);
@@ -97,7 +105,7 @@ void Verify(Kv9& k) {
   Begin_Read(k, "Verifying Device to Buffer....", true);
   const uint8_t* buffer = k.Image_Buffer.get();
   const bool clock = k.Clock_Type != 0;
-  const int32_t clock_first = k.Dev_End_Add - 7;
+  const int32_t clock_first = k.Dev_Last_Add - 7;  // the part's top registers, not the range's
   uint64_t differ = 0, need_erase = 0;
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);
@@ -106,7 +114,7 @@ void Verify(Kv9& k) {
     if (want == b) return;
     if (clock && k.link.Cur_Add >= clock_first) return;  // the running clock's registers
     ++differ;
-    if (want & ~b) ++need_erase;
+    if (Needs_Erase(k, want, b)) ++need_erase;
     std::string line;
     if (k.Prg_Type == 0) {
       common::Append_Hex(line, static_cast<uint32_t>(k.link.Cur_Add), 5);
@@ -124,7 +132,9 @@ void Verify(Kv9& k) {
   });
   if (differ > 0)
     k.link.Memo1().Insert(std::to_string(differ) + " bytes differ, " + std::to_string(need_erase) +
-                          " of them need a bit raised from 0 to 1 (erase first)");
+                          (k.Blank_Value == 0
+                               ? " of them need a bit lowered from 1 to 0 (erase first)"
+                               : " of them need a bit raised from 0 to 1 (erase first)"));
   if (k.link.Status_Tag == kVerdict_Mismatch) k.link.Status("Device Did NOT Verify to Buffer....");
   if (k.link.Status_Tag == kVerdict_Good) k.link.Status("Device Verified to Buffer....");
   if (k.link.Status_Tag < kVerdict_Mismatch) k.link.Memo1().Show(false);
@@ -144,7 +154,7 @@ void CompareClick(Kv9& k) {
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);
     if (!In_Buffer(at)) return;
     uint8_t want = buffer[at];
-    if ((want & b) != want) {
+    if (Needs_Erase(k, want, b)) {
       k.link.Stop_Code = 1;
       k.link.Status_Tag = kVerdict_Conflict;
     }

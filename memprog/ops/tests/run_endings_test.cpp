@@ -1,0 +1,89 @@
+// How runs end when the link fails at their edges: the last block, the closing reset.
+#include "memprog/ops/erase.h"
+#include "memprog/ops/program.h"
+#include "memprog/ops/read_ops.h"
+#include "ops_fixture.h"
+
+namespace memprog {
+namespace {
+
+constexpr int k27C256 = 20, k28F010 = 97;
+const char* const kLost = "Programmer no longer present, Click Here to Find Programmer....";
+
+class RunEndingsTest : public OpsTest {
+ protected:
+  // Selects the device on a programmer that injects `kind` at the run's nth packet (1-based).
+  void Select_With_Fault(int code, progsim::Fault::Kind kind, uint64_t nth) {
+    Select(code);
+    progsim::Options o;
+    o.faults = {{kind, sim->Packets_Written() + nth}};
+    Select(code, o);
+    k->Buffer_Loaded = 1;
+  }
+};
+
+TEST_F(RunEndingsTest, LosingTheProgrammerAtTheLastBlockSaysItIsLost) {
+  Select_With_Fault(k27C256, progsim::Fault::Lose, 4 + 16);  // resets, 0x10, 0x1C, 16 blocks
+  Program_EpromClick(*k);
+  EXPECT_EQ(Sent_With(0x30).size(), 15u);
+  EXPECT_EQ(Status(), kLost);
+  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(host.Message_Texts(), std::vector<std::string>{"Device DID NOT Program...."});
+}
+
+TEST_F(RunEndingsTest, ATimeOutAtTheLastBlockIsNotALostProgrammer) {
+  Select_With_Fault(k27C256, progsim::Fault::Silent, 4 + 16);
+  Program_EpromClick(*k);
+  EXPECT_EQ(Status(), "Device DID NOT Program....");
+  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_TRUE(Enabled("Program_Eprom"));
+}
+
+TEST_F(RunEndingsTest, LosingTheProgrammerAtTheLastZeroBlockSaysItIsLost) {
+  Select_With_Fault(k28F010, progsim::Fault::Lose, 4 + 64);
+  Erase_ButClick(*k);
+  EXPECT_TRUE(Sent_With(0x40).empty());
+  EXPECT_EQ(Status(), kLost);
+  EXPECT_EQ(k->link.Connection, 0);
+}
+
+TEST_F(RunEndingsTest, AProgrammerLostDuringARunLeavesQuitOff) {
+  Select_With_Fault(k27C256, progsim::Fault::Lose, 4 + 3);  // a block read
+  Verify_EpromClick(*k);
+  EXPECT_EQ(Status(), kLost);
+  EXPECT_FALSE(Enabled("Quit_Func_But"));
+  EXPECT_FALSE(Enabled("Verify_Eprom"));
+  EXPECT_TRUE(Enabled("Load_But"));
+}
+
+TEST_F(RunEndingsTest, AProgrammerLostInTheClosingResetLeavesTheDeviceButtonsOff) {
+  Select_With_Fault(k27C256, progsim::Fault::Lose, 4 + 16 + 1);  // 0x1E after the last read
+  Blank_ChkClick(*k);
+  EXPECT_EQ(Status(), "Device is Erased....");  // the check itself went through
+  EXPECT_EQ(k->link.Connection, 0);
+  for (const char* b : {"Program_Eprom", "Verify_Eprom", "Blank_Chk", "Quit_Func_But"})
+    EXPECT_FALSE(Enabled(b)) << b;
+  EXPECT_TRUE(Enabled("Load_But"));
+  EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
+}
+
+TEST_F(RunEndingsTest, AReadThatStopsEarlyDoesNotSayTheDeviceWasMoved) {
+  // A time-out in the third block read: the buffer holds two blocks of the part.
+  Select_With_Fault(k27C256, progsim::Fault::Silent, 4 + 3);
+  Move_EpromClick(*k);
+  EXPECT_EQ(Status(), "Moving Device to Buffer....");
+  EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
+  // Stopped with Quit.
+  Select(k27C256);
+  host.on_pump = [&](int) {
+    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20) k->link.Stop_Code = 5;
+  };
+  Move_EpromClick(*k);
+  EXPECT_EQ(Status(), "Moving Device to Buffer....");
+  host.on_pump = nullptr;
+  Move_EpromClick(*k);
+  EXPECT_EQ(Status(), "Device Has Been Moved to Buffer....");
+}
+
+}  // namespace
+}  // namespace memprog
