@@ -341,8 +341,11 @@ void Form_Window::Memo_Changed(const proglink::Message_Area& area, proglink::Mem
   }
   dirty_memos_[area.Name()] = &area;
   if (!render_queued_) {
+    // A busy run changes a message area thousands of times a second: draw it at most every
+    // interval, the last change included.
     render_queued_ = true;
-    QTimer::singleShot(0, this, [this] { Render_Memos(); });
+    int wait = std::max<int>(0, kRender_Interval_Ms - static_cast<int>(since_render_.elapsed()));
+    QTimer::singleShot(wait, this, [this] { Render_Memos(); });
   }
 }
 
