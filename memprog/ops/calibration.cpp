@@ -37,7 +37,12 @@ void Show_Trim(Kv9& k, uint8_t value) {
 
 // Applies Cal_Value and stores it at once as the trim of the level in use.
 void Trim(Kv9& k) {
+  k.link.Stop_Code = 0;
   Send(k, proglink::cmd::Voltage_Test, k.link.Vcc_Code, k.Cal_Value, 7, 0);
+  if (k.link.Stop_Code != 0) {  // not applied: store nothing
+    k.Trim_Known = false;
+    return;
+  }
   Show_Trim(k, k.link.Reply()[6]);
   Send(k, proglink::cmd::Store_Calibration, 2, 0, 0, 0);
   uint8_t level = k.Test_Step >= 5 ? static_cast<uint8_t>(k.Test_Step - 3) : 1;
@@ -64,17 +69,24 @@ void Vxx_TestClick(Kv9& k) {
   const Test_Step& s = kSteps[k.Test_Step];
   k.ui.Caption("Vxx_Test", s.caption);
   k.link.Vcc_Code = s.vcc_code;
+  k.link.Stop_Code = 0;  // each step starts afresh, whatever the last one met
   Send(k, proglink::cmd::Voltage_Test, s.vcc_code, 0, s.selector, s.level);
+  // Only a trim the programmer reported may be stepped and stored: a reply that never came
+  // leaves nothing to adjust.
+  k.Trim_Known = k.link.Stop_Code == 0;
+  if (!k.Trim_Known) return;
   k.Cal_Value = k.link.Reply()[6];
   Show_Trim(k, k.Cal_Value);
 }
 
 void Vpp_UpClick(Kv9& k) {
+  if (!k.Trim_Known) return;
   ++k.Cal_Value;
   Trim(k);
 }
 
 void Vpp_DownClick(Kv9& k) {
+  if (!k.Trim_Known) return;
   --k.Cal_Value;
   Trim(k);
 }

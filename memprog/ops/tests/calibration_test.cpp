@@ -168,5 +168,27 @@ TEST_F(CalibrationTest, AdapterAnswersSetTheCaptionAndTheLine) {
   }
 }
 
+TEST_F(CalibrationTest, AStepWithoutAnAnswerLeavesNothingToTrimOrStore) {
+  Open_Calibration();
+  Answer_Trim(0x80);
+  Steps(5);  // step 5: 12.75 V, trim 0x80 reported
+  sim->intercept = [](const progsim::Transfer& t, std::vector<uint8_t>&) {
+    return t.Code() == 0x70;  // swallowed: no reply comes
+  };
+  sim->Clear_Log();
+  Steps(1);  // step 6: no answer
+  EXPECT_FALSE(k->Trim_Known);
+  sim->Clear_Log();
+  Vpp_UpClick(*k);
+  Vpp_DownClick(*k);
+  EXPECT_TRUE(sim->Sent().empty());  // no trim made of the give-up marker is stored
+  Answer_Trim(0x90);
+  Steps(1);  // step 7 answers again: trimming works from its value
+  EXPECT_TRUE(k->Trim_Known);
+  sim->Clear_Log();
+  Vpp_UpClick(*k);
+  EXPECT_EQ(Heads().back(), (std::array<uint8_t, 5>{0x72, 2, 0, 4, 0x91}));
+}
+
 }  // namespace
 }  // namespace memprog
