@@ -178,14 +178,13 @@ std::optional<Usage_Problem> Parser::Check(const Command_Form& c) {
   if (c.groups & kIn) {
     const std::string& in = a_.operands.front();
     if (!in_) in_ = Format_Of_Path(in);
-    if (!in_) return Problem("the format of '" + in + "' is not known from its name: give -f");
+    if (!in_) return Unknown_Format(in, "-f");
     a_.in_format = *in_;
   }
   if (c.groups & kOut) {
     const std::string& out = a_.operands.back();
     if (!out_) out_ = Format_Of_Path(out);
-    if (!out_)
-      return Problem("the format of '" + out + "' is not known from its name: give --out-format");
+    if (!out_) return Unknown_Format(out, "--out-format");
     a_.out_format = *out_;
   }
   return Check_Operands(c);

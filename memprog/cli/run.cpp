@@ -82,10 +82,7 @@ int Run_Kv9(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     s.Select(code);
     s.Apply(a);
   }
-  int status = Run_Command(a, s);
-  if (!proglink::console::Interrupted()) return status;
-  s.Err() << "kv9: stopped by Ctrl-C\n";
-  return kInterrupted;
+  return s.Final_Status(Run_Command(a, s));
 }
 
 }  // namespace memprog::cli

@@ -74,10 +74,7 @@ bool Session::Load(const std::string& path, File_Type type) {
 bool Session::Save(const std::string& path, File_Type type) {
   if (Interrupted()) return false;
   if (k.File_Type != static_cast<int>(type)) File_TypeClick(k, static_cast<int>(type));
-  size_t boxes = host.Boxes().size();
-  host.files.push_back(path);
-  Run(Save_ButClick, false);
-  return host.Boxes().size() == boxes;
+  return Run_With_File(path, [this] { Save_ButClick(k); });
 }
 
 void Session::Run(const std::function<void(Kv9&)>& handler, bool over_range) {

@@ -46,6 +46,10 @@ Usage_Problem Wrong_Arguments(const Grammar& grammar, const Command_Form& comman
                  Device_Part(command) + command.synopsis);
 }
 
+Usage_Problem Unknown_Format(const std::string& path, const char* option) {
+  return Problem("the format of '" + path + "' is not known from its name: give " + option);
+}
+
 std::optional<std::string> Hex_Digits(std::string text, size_t max_digits) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.erase(0, 2);
   if (text.empty() || !std::all_of(text.begin(), text.end(), common::Is_Hex_Entry_Char))

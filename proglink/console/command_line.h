@@ -69,6 +69,10 @@ std::variant<Command_Line, Usage_Problem> Parse_Command_Line(const std::vector<s
 // "wrong arguments for NAME: PROGRAM -d DEVICE SYNOPSIS".
 Usage_Problem Wrong_Arguments(const Grammar& grammar, const Command_Form& command);
 
+// A file operand whose format its option does not name and its extension does not tell:
+// "the format of 'PATH' is not known from its name: give OPTION".
+Usage_Problem Unknown_Format(const std::string& path, const char* option);
+
 // Hex digits as the entry fields take them, without leading zeros, at most `max_digits`; a 0x
 // prefix is allowed. nullopt when the text is not such a number.
 std::optional<std::string> Hex_Digits(std::string text, size_t max_digits);

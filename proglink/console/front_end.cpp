@@ -73,6 +73,14 @@ void Front_End::Run(const std::function<void()>& handler, Progress_Range range) 
   if (bar_) bar_->Stop();
 }
 
+bool Front_End::Run_With_File(const std::string& path, const std::function<void()>& handler) {
+  if (Interrupted()) return false;
+  size_t boxes = host.Boxes().size();
+  host.files.push_back(path);
+  Run(handler, std::nullopt);
+  return host.Boxes().size() == boxes;
+}
+
 int Front_End::Outcome() {
   if (Interrupted()) return kInterrupted;
   const Link& link = Program_Link();
@@ -87,6 +95,12 @@ int Front_End::Outcome() {
 int Front_End::Verdict() {
   Out() << host.Status() << '\n';
   return Outcome();
+}
+
+int Front_End::Final_Status(int status) {
+  if (!Interrupted()) return status;
+  Err() << Program() << ": stopped by Ctrl-C\n";
+  return kInterrupted;
 }
 
 int Front_End::Probe() {

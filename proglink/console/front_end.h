@@ -46,11 +46,17 @@ class Front_End {
 
   // Runs a handler with the progress line; not after Ctrl-C.
   void Run(const std::function<void()>& handler, Progress_Range range);
+  // Runs a handler whose file dialog is answered with `path`; false when it showed a message box
+  // (its text is on stderr), or after Ctrl-C.
+  bool Run_With_File(const std::string& path, const std::function<void()>& handler);
 
   // Exit status of a device operation, from what the window shows after it (or Ctrl-C).
   int Outcome();
   // Prints the status text, then gives Outcome().
   int Verdict();
+
+  // The exit status of the whole run: `status`, unless Ctrl-C stopped it (which is said).
+  int Final_Status(int status);
 
   // probe: the search with its lines, and the firmware version.
   int Probe();
