@@ -66,6 +66,10 @@ int Keep_Part_Words(Session& s, const std::string& file, bool config_space) {
                 << common::Hex(given, 4) << "; the part's own calibration word "
                 << common::Hex(value, 4) << " is kept\n";
       (*wanted)[at] = value;
+    } else {
+      s.Err() << s.Program() << ": the part shows no calibration value at " << common::Hex(at, 4)
+              << " (it reads " << common::Hex(value, 4)
+              << "): it may be code protected, or its calibration is lost\n";
     }
   }
   m.Buf() = *wanted;

@@ -15,7 +15,7 @@ namespace picprog::cli {
 
 // Reads the part (the window's "Move Device") and puts its words into the buffer loaded from
 // `file`: the calibration word whenever the part holds one (the user is told when the file held
-// another value there), and, with `config_space`, the reserved words and device ID where the
+// another value there, or when the part holds none), and, with `config_space`, the reserved words and device ID where the
 // buffer still holds the fill. Nothing is read when there is nothing to keep. Returns kGood to
 // go on, else the exit status of the read, whose verdict has been printed.
 int Keep_Part_Words(Session& s, const std::string& file, bool config_space);

@@ -94,6 +94,17 @@ TEST_F(Mcu9DeviceTest, TheCalibrationWordOfA12C508IsKept) {
   EXPECT_EQ(Chip().Word(0x1FF), 0x0C60);
 }
 
+TEST_F(Mcu9DeviceTest, APartWithoutItsCalibrationIsToldOf) {
+  Plug("12F508");
+  Chip().Program(0x1FF, 0x0000);
+  Write_Words("image.bin", Words(0x0FFF, 0x1FE, 0x0FFF));
+  EXPECT_EQ(Run({"-d", "12F508", "program", "image.bin"}), 1);  // 0FFF does not take over 0000
+  EXPECT_EQ(err.str(),
+            "mcu9: the part shows no calibration value at 01FF (it reads 0000): it may be code "
+            "protected, or its calibration is lost\n");
+  EXPECT_EQ(out.str(), "Device DID NOT Program...\n");
+}
+
 TEST_F(Mcu9DeviceTest, BlankCheckAfterErase) {
   Write_Words("image.bin", Words(0x3FFF, 0x3FF, 0x3FFF));
   ASSERT_EQ(Run({"-d", "16F84/A", "program", "image.bin"}), 0);
@@ -202,6 +213,32 @@ TEST_F(Mcu9DeviceTest, CtrlCStopsAtTheNextBlockAndResetsTheProgrammer) {
   EXPECT_EQ(out.str(), "Device DID NOT Program...\n");
   EXPECT_NE(err.str().find("mcu9: stopped by Ctrl-C\n"), std::string::npos);
   EXPECT_EQ(err.str().find("stopped answering"), std::string::npos);
+}
+
+TEST_F(Mcu9DeviceTest, FirmwareUpdateFromTheStartAddKey) {
+  Write("notes.bin", std::vector<uint8_t>(100, 0x41));
+  EXPECT_EQ(Run({"firmware", "notes.bin"}), 2);
+  EXPECT_NE(err.str().find("Invalid File Type...\nCan Not Update Units With This File......\n"),
+            std::string::npos);
+  EXPECT_TRUE(Sent_With(0x5A).empty());
+
+  // A header with the signature, one packet and its 16-bit sum.
+  std::vector<uint8_t> file(16);
+  const char signature[] = "Update File\x06";
+  std::copy(signature, signature + 12, file.begin() + 2);
+  std::vector<uint8_t> packet(2058, 0x11);
+  packet[0] = 0x5A;
+  packet[2] = packet[3] = 0;
+  packet[4] = 3;
+  packet[5] = 62;
+  const uint16_t sum = static_cast<uint16_t>(0x11 * (2058 - 8));
+  file.insert(file.end(), packet.begin(), packet.end());
+  file[14] = static_cast<uint8_t>(sum >> 8);
+  file[15] = static_cast<uint8_t>(sum);
+  Write("update.bin", file);
+  EXPECT_EQ(Run({"firmware", "update.bin"}), 0);
+  EXPECT_EQ(out.str(), "Expected - 8822\nFound    - 8822\nGood Update...\n");
+  EXPECT_EQ(sim->Firmware_Version(), 3 * 256 + 62);
 }
 
 TEST_F(Mcu9DeviceTest, ProbeAndAProgressLineOnATerminal) {
