@@ -2,7 +2,6 @@
 // programmer itself.
 #include <ostream>
 
-#include "picprog/catalogue/catalogue.h"
 #include "picprog/cli/commands.h"
 #include "picprog/cli/part_words.h"
 #include "picprog/core/checksum_fill.h"

@@ -18,16 +18,17 @@ namespace picprog::cli {
 namespace {
 
 // The instruction a calibration value is: MOVLW (0x0Cxx) on the 12-bit parts, RETLW (0x34xx) on
-// the 12F629/675.
+// the 12F629/675, whose configuration word also holds the band-gap calibration in bits 13..12.
 struct Calibration_Kind {
   int family;
   uint16_t opcode_mask;
   uint16_t opcode;
+  uint16_t config_bits;
 };
 constexpr Calibration_Kind kCalibrated[] = {
-    {27, 0x3F00, 0x3400},
-    {30, 0x0F00, 0x0C00},
-    {31, 0x0F00, 0x0C00},
+    {27, 0x3F00, 0x3400, 0x3000},
+    {30, 0x0F00, 0x0C00, 0},
+    {31, 0x0F00, 0x0C00, 0},
 };
 
 std::optional<Calibration_Kind> Calibration_Of(int family) {
@@ -71,6 +72,9 @@ int Keep_Part_Words(Session& s, const std::string& file, bool config_space) {
               << " (it reads " << common::Hex(value, 4)
               << "): it may be code protected, or its calibration is lost\n";
     }
+    const uint16_t bits = cal->config_bits;
+    uint16_t& config = (*wanted)[kConfig_Word];
+    config = static_cast<uint16_t>((config & ~bits) | (part[kConfig_Word] & bits));
   }
   m.Buf() = *wanted;
   Show_Config_Word(m);

@@ -94,6 +94,18 @@ TEST_F(Mcu9DeviceTest, TheCalibrationWordOfA12C508IsKept) {
   EXPECT_EQ(Chip().Word(0x1FF), 0x0C60);
 }
 
+TEST_F(Mcu9DeviceTest, The12F675KeepsItsCalibrationAndBandGapBits) {
+  Plug("12F675");
+  auto words = Words(0x3FFF, 0x3FE, 0x3FFF);
+  words[kConfig_Word] = 0x31C4;  // band-gap bits 11, as a file cannot know them
+  Write_Words("image.bin", words);
+  ASSERT_EQ(Run({"-d", "12F675", "program", "image.bin"}), 0) << out.str() << err.str();
+  EXPECT_TRUE(err.str().empty());
+  EXPECT_EQ(Chip().Word(0x3FF), 0x3484);
+  EXPECT_EQ(Chip().Word(Pic_Chip::kConfig14), 0x11C4);  // the factory's 01 in bits 13..12
+  ASSERT_EQ(Run({"-d", "12F675", "verify", "image.bin"}), 0) << out.str();
+}
+
 TEST_F(Mcu9DeviceTest, APartWithoutItsCalibrationIsToldOf) {
   Plug("12F508");
   Chip().Program(0x1FF, 0x0000);
