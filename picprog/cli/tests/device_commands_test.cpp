@@ -118,6 +118,9 @@ TEST_F(Mcu9DeviceTest, APartWithoutItsCalibrationIsToldOf) {
 }
 
 TEST_F(Mcu9DeviceTest, BlankCheckAfterErase) {
+  // The window's settings file names another part and a last file: neither is used or touched.
+  const std::string settings = "97\n1\n0\n8191\nlast.hex\n";
+  Write_Text("Win_Mcu9.Cfg", settings);
   Write_Words("image.bin", Words(0x3FFF, 0x3FF, 0x3FFF));
   ASSERT_EQ(Run({"-d", "16F84/A", "program", "image.bin"}), 0);
   EXPECT_EQ(Run({"-d", "16F84/A", "blank"}), 1);
@@ -129,6 +132,8 @@ TEST_F(Mcu9DeviceTest, BlankCheckAfterErase) {
   EXPECT_TRUE(err.str().empty());
   EXPECT_EQ(Run({"-d", "16F84/A", "blank"}), 0);
   EXPECT_EQ(out.str(), "Device is Erased...\n");
+  const auto kept = Read("Win_Mcu9.Cfg");
+  EXPECT_EQ(std::string(kept.begin(), kept.end()), settings);
 }
 
 TEST_F(Mcu9DeviceTest, DataEepromProgramAndVerify) {
