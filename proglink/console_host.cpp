@@ -41,10 +41,11 @@ std::ostream& Console_Host::Err() {
 void Console_Host::Control_Changed(const std::string& name, const Control_State& state,
                                    Field field) {
   if (field != Field::Caption) return;
-  if (name == "StaticText3") {
-    status_ = state.caption;
-    if (progress_) progress_->Status(status_);
-  } else if (progress_ && (name == "Quit_Func_But" || name == "Quit_Add")) {
+  if (name == "StaticText3") status_ = state.caption;
+  if (!progress_) return;
+  if (name == progress_text_) {
+    progress_->Status(state.caption);
+  } else if (name == "Quit_Func_But" || name == "Quit_Add") {
     if (auto address = Caption_Address(state.caption)) progress_->Address(*address);
   }
 }
@@ -52,7 +53,7 @@ void Console_Host::Control_Changed(const std::string& name, const Control_State&
 void Console_Host::Memo_Changed(const Message_Area& area, Memo_Event event,
                                 const std::string& line) {
   if (event != Memo_Event::Inserted && event != Memo_Event::Added) return;
-  if (area.Name() == "Memo2") {
+  if (area.Name() == "Memo2" || (Is_Log_Line && Is_Log_Line(line))) {
     Err() << Console_Text(line) << '\n';
   } else if (hold_) {
     held_.push_back(Console_Text(line));

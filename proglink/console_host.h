@@ -35,8 +35,15 @@ class Console_Host : public Host {
   std::function<void()> On_Pump;
   std::string Status() const { return status_; }
 
-  // Progress of the running operation; none (quiet) until one is set.
-  void Set_Progress(Progress_Display* display) { progress_ = display; }
+  // Progress of the running operation; none (quiet) until one is set. `text_control` is the
+  // control whose caption names the operation while it runs.
+  void Set_Progress(Progress_Display* display, std::string text_control = "StaticText3") {
+    progress_ = display;
+    progress_text_ = std::move(text_control);
+  }
+  // Lines of the message area that belong to the link's log (Win_Mcu9 keeps its log there):
+  // they go to stderr as the log area's lines do.
+  std::function<bool(const std::string& line)> Is_Log_Line;
   // While held, message-area lines are kept for Take_Held_Lines instead of being printed: the
   // serial numbers and reply dump of a search matter only when it fails.
   void Hold_Lines(bool on) { hold_ = on; }
@@ -63,6 +70,7 @@ class Console_Host : public Host {
   std::chrono::steady_clock::time_point deadline_;
   std::chrono::milliseconds interval_{0};
   Progress_Display* progress_ = nullptr;
+  std::string progress_text_;
   bool hold_ = false;
   std::vector<std::string> held_;
   std::vector<std::string> boxes_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "memprog/files/buffer_file.h"
+#include "proglink/console/command_line.h"
 
 namespace memprog::cli {
 
@@ -39,7 +40,6 @@ enum class Command {
 
 struct Arguments {
   bool help = false;
-  std::string command;  // as given
   Command id = Command::Probe;
   std::vector<std::string> operands;
   std::optional<std::string> device;
@@ -52,10 +52,7 @@ struct Arguments {
   std::vector<Range_Entry> ranges;  // in the order the window's fields are filled
 };
 
-struct Usage_Problem {
-  std::string message;
-  std::vector<std::string> details;  // lines shown under the message (candidates, say)
-};
+using proglink::console::Usage_Problem;
 
 // The arguments after the program name. A request for help is Arguments with `help` set.
 std::variant<Arguments, Usage_Problem> Parse_Arguments(const std::vector<std::string>& args);

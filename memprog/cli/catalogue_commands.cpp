@@ -3,27 +3,17 @@
 
 #include "common/hex.h"
 #include "memprog/catalogue/catalogue.h"
-#include "memprog/catalogue/device_list.h"
 #include "memprog/cli/commands.h"
 #include "memprog/cli/device_lookup.h"
-#include "memprog/cli/exit_status.h"
 #include "memprog/diagrams/diagrams.h"
+#include "proglink/console/exit_status.h"
+#include "proglink/console/key_value.h"
 
 namespace memprog::cli {
 
-namespace {
+using enum proglink::console::Exit_Status;
 
-// A value as one Key=Value field: in double quotes, with \ before " and \, when it holds a
-// blank, a quote or a backslash, or is empty.
-std::string Field_Value(const std::string& value) {
-  if (!value.empty() && value.find_first_of(" \"\\") == std::string::npos) return value;
-  std::string quoted = "\"";
-  for (char c : value) {
-    if (c == '"' || c == '\\') quoted.push_back('\\');
-    quoted.push_back(c);
-  }
-  return quoted + "\"";
-}
+namespace {
 
 // The diagram the selection left visible; nullptr when it shows none.
 const char* Shown_Diagram(const Kv9& k) {
@@ -35,19 +25,9 @@ const char* Shown_Diagram(const Kv9& k) {
 }  // namespace
 
 int List_Command(const Arguments& a, Session& s) {
-  const auto& lines = Device_List_Lines();
-  if (a.operands.empty()) {
-    for (const std::string& line : lines) s.Out() << line << '\n';
-    return kGood;
-  }
-  const std::string& text = a.operands.front();
-  bool any = false;
-  for (const std::string& line : lines) {
-    if (Code_Of_Line(line) == 0 || !Holds_Ignoring_Case(line, text)) continue;
-    s.Out() << line << '\n';
-    any = true;
-  }
-  if (!any) s.Err() << "kv9: no device line holds '" << text << "'\n";
+  std::optional<std::string_view> text;
+  if (!a.operands.empty()) text = a.operands.front();
+  proglink::console::Print_Device_List(s.Out(), s.Err(), Kv9_Catalogue(), text);
   return kGood;
 }
 
@@ -55,7 +35,7 @@ int Info_Command(const Arguments&, Session& s) {
   const Kv9& k = s.k;
   const Catalogue_Entry* entry = Find_Entry(k.Device_Code);
   const char* diagram = Shown_Diagram(k);
-  std::vector<std::pair<const char*, std::string>> fields = {
+  proglink::console::Fields fields = {
       {"Code", std::to_string(k.Device_Code)},
       {"Caption", k.ui["Device"].caption},
       {"Family", std::to_string(k.Family)},
@@ -71,10 +51,7 @@ int Info_Command(const Arguments&, Session& s) {
   fields.emplace_back("Protect", std::to_string(k.Protect_Type));
   fields.emplace_back("Clock", std::to_string(k.Clock_Type));
   fields.emplace_back("Socket", diagram ? diagram : "none");
-  std::string line;
-  for (const auto& [key, value] : fields)
-    line += (line.empty() ? "" : " ") + std::string(key) + "=" + Field_Value(value);
-  s.Out() << line << '\n';
+  s.Out() << proglink::console::Key_Value_Line(fields) << '\n';
   return kGood;
 }
 

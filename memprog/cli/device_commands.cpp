@@ -2,13 +2,15 @@
 #include <ostream>
 
 #include "memprog/cli/commands.h"
-#include "memprog/cli/exit_status.h"
 #include "memprog/core/file_buttons.h"
 #include "memprog/ops/erase.h"
 #include "memprog/ops/program.h"
 #include "memprog/ops/read_ops.h"
+#include "proglink/console/exit_status.h"
 
 namespace memprog::cli {
+
+using enum proglink::console::Exit_Status;
 
 namespace {
 

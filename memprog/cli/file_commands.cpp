@@ -2,9 +2,11 @@
 #include <ostream>
 
 #include "memprog/cli/commands.h"
-#include "memprog/cli/exit_status.h"
+#include "proglink/console/exit_status.h"
 
 namespace memprog::cli {
+
+using enum proglink::console::Exit_Status;
 
 int Convert_Command(const Arguments& a, Session& s) {
   if (!s.Load(a.operands[0], a.in_format)) return kUsage;

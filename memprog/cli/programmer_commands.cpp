@@ -4,13 +4,15 @@
 
 #include "memprog/catalogue/device_list.h"
 #include "memprog/cli/commands.h"
-#include "memprog/cli/exit_status.h"
 #include "memprog/core/main_form.h"
 #include "memprog/core/selection.h"
 #include "memprog/core/test_panel.h"
 #include "memprog/ops/clock.h"
+#include "proglink/console/exit_status.h"
 
 namespace memprog::cli {
+
+using enum proglink::console::Exit_Status;
 
 namespace {
 
@@ -32,9 +34,7 @@ std::string Upper(std::string text) {
 }  // namespace
 
 int Probe_Command(const Arguments&, Session& s) {
-  if (!s.Find_Programmer(true)) return kNoProgrammer;
-  s.Out() << s.host.Status() << '\n';
-  return kGood;
+  return s.Probe();
 }
 
 // The Device button with Auto ID on: the ID methods are tried and the matching line of the
@@ -75,17 +75,7 @@ int Clock_Command(const Arguments& a, Session& s) {
 
 // The Flash Update button; the command line asks nothing, so the file is the dialog's answer.
 int Firmware_Command(const Arguments& a, Session& s) {
-  if (!s.Find_Programmer()) return kNoProgrammer;
-  size_t before = s.host.Boxes().size();
-  s.host.files.push_back(a.operands[0]);
-  s.Run(FlashClick, false);
-  const auto& boxes = s.host.Boxes();
-  std::string box = boxes.size() > before ? boxes.back() : std::string();
-  bool good = box == "Good Update...";
-  if (!good && box != "Warning: Bad Update...") return kUsage;  // the file was refused
-  s.Out() << box << '\n';
-  if (s.k.link.Connection != 2) return kNoProgrammer;
-  return good ? kGood : kFailed;
+  return s.Firmware_Update(a.operands[0], [&s] { FlashClick(s.k); });
 }
 
 }  // namespace memprog::cli

@@ -4,18 +4,17 @@
 
 #include "memprog/cli/commands.h"
 #include "memprog/cli/device_lookup.h"
-#include "memprog/cli/exit_status.h"
-#include "memprog/cli/interrupt.h"
+#include "proglink/console/exit_status.h"
+#include "proglink/console/interrupt.h"
 
 namespace memprog::cli {
+
+using enum proglink::console::Exit_Status;
 
 namespace {
 
 int Report_Usage(std::ostream& err, const Usage_Problem& p) {
-  err << "kv9: " << p.message << '\n';
-  for (const std::string& line : p.details) err << "  " << line << '\n';
-  err << '\n' << Usage_Text();
-  return kUsage;
+  return proglink::console::Report_Usage(err, "kv9", p, Usage_Text());
 }
 
 int Run_Command(const Arguments& a, Session& s) {
@@ -77,16 +76,13 @@ int Run_Kv9(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (m.code == 0) return Report_Usage(err, {m.problem, m.candidates});
     code = m.code;
   }
-  Interrupt_Catcher catcher;
+  proglink::console::Interrupt_Catcher catcher;
   Session s(out, err, terminal);
   if (code != 0) {
     s.Select(code);
     s.Apply(a);
   }
-  int status = Run_Command(a, s);
-  if (!Interrupted()) return status;
-  s.Err() << "kv9: stopped by Ctrl-C\n";
-  return kInterrupted;
+  return s.Final_Status(Run_Command(a, s));
 }
 
 }  // namespace memprog::cli

@@ -3,11 +3,13 @@
 #include <sstream>
 
 #include "cli_fixture.h"
-#include "memprog/cli/progress_bar.h"
+#include "proglink/console/progress_bar.h"
 #include "proglink/message_area.h"
 
 namespace memprog::cli {
 namespace {
+
+using proglink::console::Progress_Bar;
 
 TEST(ConsoleHost, CaptionAddressIsTheTrailingHexDigits) {
   EXPECT_EQ(proglink::Caption_Address("&Quit = 07800"), 0x7800u);

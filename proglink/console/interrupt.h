@@ -1,9 +1,9 @@
-// Ctrl-C while kv9 runs: the first acts as the window's Quit button at the next message pump, so
-// that the operation stops at a block boundary and the programmer is reset; a second one ends kv9
-// at once.
+// Ctrl-C while a front end runs: the first acts as the window's Quit button at the next message
+// pump, so that the operation stops at a block boundary and the programmer is reset; a second one
+// ends the program at once.
 #pragma once
 
-namespace memprog::cli {
+namespace proglink::console {
 
 // While it lives, SIGINT is caught as above; it starts with no interrupt pending.
 class Interrupt_Catcher {
@@ -18,4 +18,4 @@ class Interrupt_Catcher {
 void Request_Interrupt();
 bool Interrupted();
 
-}  // namespace memprog::cli
+}  // namespace proglink::console

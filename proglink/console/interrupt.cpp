@@ -1,8 +1,8 @@
-#include "memprog/cli/interrupt.h"
+#include "proglink/console/interrupt.h"
 
 #include <csignal>
 
-namespace memprog::cli {
+namespace proglink::console {
 
 namespace {
 
@@ -20,7 +20,7 @@ Interrupt_Catcher::Interrupt_Catcher() {
   struct sigaction action {};
   action.sa_handler = On_Interrupt;
   sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESETHAND;  // the second Ctrl-C is the default one: it ends kv9
+  action.sa_flags = SA_RESETHAND;  // the second Ctrl-C is the default one: it ends the program
   sigaction(SIGINT, &action, &g_previous);
 }
 
@@ -36,4 +36,4 @@ bool Interrupted() {
   return g_interrupted != 0;
 }
 
-}  // namespace memprog::cli
+}  // namespace proglink::console

@@ -1,7 +1,7 @@
-// What kv9 tells its caller when it ends.
+// What a command-line front end tells its caller when it ends.
 #pragma once
 
-namespace memprog::cli {
+namespace proglink::console {
 
 enum Exit_Status : int {
   kGood = 0,
@@ -11,4 +11,4 @@ enum Exit_Status : int {
   kInterrupted = 130,  // Ctrl-C, as shells report a command it ended
 };
 
-}  // namespace memprog::cli
+}  // namespace proglink::console

@@ -1,11 +1,11 @@
-#include "memprog/cli/progress_bar.h"
+#include "proglink/console/progress_bar.h"
 
 #include <algorithm>
 #include <ostream>
 
 #include "common/hex.h"
 
-namespace memprog::cli {
+namespace proglink::console {
 
 namespace {
 constexpr int kBar_Width = 20;
@@ -36,7 +36,7 @@ void Progress_Bar::Address(uint32_t address) {
     line += std::string(percent < 10 ? 2 : percent < 100 ? 1 : 0, ' ') + std::to_string(percent);
     line += "% ";
   }
-  line += common::Hex(address, 5);
+  line += common::Hex(address, digits_);
   if (line == drawn_) return;
   tty_ << kWipe << line << std::flush;
   drawn_ = std::move(line);
@@ -48,4 +48,4 @@ void Progress_Bar::Make_Room() {
   drawn_.clear();
 }
 
-}  // namespace memprog::cli
+}  // namespace proglink::console

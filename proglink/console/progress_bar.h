@@ -1,5 +1,5 @@
-// The progress line kv9 draws on a terminal while an operation runs: the status text, a bar over
-// the device range and the address the Quit button shows, redrawn in place.
+// The progress line a front end draws on a terminal while an operation runs: the status text, a
+// bar over the device range and the address the Quit button shows, redrawn in place.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +10,12 @@
 
 #include "proglink/console_host.h"
 
-namespace memprog::cli {
+namespace proglink::console {
 
 class Progress_Bar : public proglink::Progress_Display {
  public:
-  explicit Progress_Bar(std::ostream& tty) : tty_(tty) {}
+  // `digits`: the address as the Quit button shows it, at least this many hex digits.
+  explicit Progress_Bar(std::ostream& tty, int digits = 5) : tty_(tty), digits_(digits) {}
 
   // Draws from now on; with a range the bar shows how far through it the address is.
   void Start(std::optional<std::pair<uint32_t, uint32_t>> range);
@@ -27,10 +28,11 @@ class Progress_Bar : public proglink::Progress_Display {
 
  private:
   std::ostream& tty_;
+  int digits_;
   bool running_ = false;
   std::optional<std::pair<uint32_t, uint32_t>> range_;
   std::string status_;
   std::string drawn_;  // the line on the terminal; empty when none is
 };
 
-}  // namespace memprog::cli
+}  // namespace proglink::console

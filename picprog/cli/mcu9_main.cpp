@@ -1,0 +1,11 @@
+// mcu9: Win_Mcu9's operations without a window, for scripts and production lines.
+#include <unistd.h>
+
+#include <iostream>
+
+#include "picprog/cli/run.h"
+
+int main(int argc, char** argv) {
+  return picprog::cli::Run_Mcu9(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                std::cerr, ::isatty(STDERR_FILENO) == 1);
+}

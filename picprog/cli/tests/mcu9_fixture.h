@@ -1,0 +1,109 @@
+// mcu9 run in-process against a fresh simulated programmer holding a PIC, in a folder of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/text_file.h"
+#include "picprog/cli/run.h"
+#include "picprog/files/pic_buf.h"
+#include "progsim/programmer.h"
+
+namespace picprog::cli {
+
+class Mcu9Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ =
+        std::filesystem::path(::testing::TempDir()) /
+        ("mcu9cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    old_dir_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);
+    Plug();
+  }
+  void TearDown() override { std::filesystem::current_path(old_dir_); }
+
+  // A fresh simulated programmer with `pic` (its catalogue caption) in the socket.
+  progsim::Programmer& Plug(const std::string& pic = "16F84/A",
+                            std::vector<progsim::Fault> faults = {}) {
+    progsim::Options o;
+    o.pic = pic;
+    o.faults = std::move(faults);
+    sim = &progsim::Install(o);
+    return *sim;
+  }
+
+  int Run(std::vector<std::string> args) {
+    out.str("");
+    err.str("");
+    return Run_Mcu9(args, out, err);
+  }
+
+  std::vector<std::string> Out_Lines() const { return common::Split_Lines(out.str()); }
+  progsim::Pic_Chip& Chip() { return sim->Pic().Chip(); }
+
+  // A buffer file's words: `blank` everywhere, program memory 0..last a pattern within `mask`.
+  static std::vector<uint16_t> Words(uint16_t blank, uint16_t last, uint16_t mask,
+                                     unsigned seed = 1) {
+    std::vector<uint16_t> w(kFile_Words, blank);
+    for (unsigned a = 0; a <= last; ++a)
+      w[a] = static_cast<uint16_t>((a * 0x2F1 + seed * 0x111) & mask);
+    return w;
+  }
+  // Words as a binary buffer file: each low byte first.
+  static void Write_Words(const std::string& path, const std::vector<uint16_t>& words) {
+    std::vector<uint8_t> bytes;
+    for (uint16_t w : words) {
+      bytes.push_back(static_cast<uint8_t>(w));
+      bytes.push_back(static_cast<uint8_t>(w >> 8));
+    }
+    Write(path, bytes);
+  }
+  static std::vector<uint16_t> Read_Words(const std::string& path) {
+    const std::vector<uint8_t> bytes = Read(path);
+    std::vector<uint16_t> words;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+      words.push_back(static_cast<uint16_t>(bytes[i] | bytes[i + 1] << 8));
+    return words;
+  }
+  static void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  static void Write_Text(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  static std::vector<uint8_t> Read(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  }
+
+  std::vector<progsim::Transfer> Sent_With(uint8_t code) const {
+    std::vector<progsim::Transfer> found;
+    for (const auto& t : sim->Sent())
+      if (t.Code() == code) found.push_back(t);
+    return found;
+  }
+  // Data word i of a programming packet, high byte first.
+  static uint16_t Data_Word(const progsim::Transfer& t, size_t i) {
+    return static_cast<uint16_t>(t.data.at(2 * i) << 8 | t.data.at(2 * i + 1));
+  }
+
+  progsim::Programmer* sim = nullptr;
+  std::ostringstream out, err;
+
+ private:
+  std::filesystem::path dir_, old_dir_;
+};
+
+}  // namespace picprog::cli

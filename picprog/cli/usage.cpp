@@ -1,0 +1,46 @@
+#include "picprog/cli/arguments.h"
+
+namespace picprog::cli {
+
+const char* Usage_Text() {
+  return R"(usage: mcu9 [OPTIONS] COMMAND [ARGUMENTS]
+
+Without the programmer:
+  list [TEXT]                the device list; with TEXT, the device lines holding it
+  -d DEVICE info             what selecting the device sets, as Key=Value fields
+  -d DEVICE socket           how the device goes into the ZIF socket
+  -d DEVICE fuse HEX         the fuse editor's settings for a configuration word
+  -d DEVICE convert IN OUT   load IN into the buffer and save the buffer as OUT
+  -d DEVICE checksum IN      load IN and show the checksum of program memory
+With the programmer:
+  probe                      search for the programmer and show its firmware version
+  -d DEVICE read OUT         read the device into the buffer and save it as OUT
+  -d DEVICE program IN       program IN into the device (verify it with verify IN)
+  -d DEVICE verify IN        list every word where the device differs from IN
+  -d DEVICE blank            blank check
+  -d DEVICE erase            erase (electrically erasable parts; no text when it succeeds)
+  -d DEVICE program-ee IN    program the data EEPROM from IN
+  -d DEVICE verify-ee IN     list every byte where the data EEPROM differs from IN
+  firmware FILE              update the programmer's firmware from FILE
+
+The buffer starts as the blank part (0FFF or 3FFF in every word) before IN is loaded. Where the
+part holds its factory oscillator calibration (12C5xx, 12F508/509, 12F629/675), program and
+verify read the part first and keep its own calibration word, whatever IN holds there.
+
+Options:
+  -d, --device DEVICE        device code or caption (mcu9 list shows both)
+  -f, --format FORMAT        format of the input file
+      --out-format FORMAT    format of the output file
+                             FORMAT: bin or hex; by default from the extension: .bin, .hex
+      --fill HEX             fill the buffer with this word instead of the blank part's
+      --fuse HEX             the configuration word, set through the fuse editor
+      --verify-voltage V     verify at 3, 5 (the default) or 6 volts
+  -h, --help                 this text
+
+Exit status: 0 good; 1 the device failed the operation; 2 bad usage or a bad input file;
+3 programmer not found or lost; 130 stopped by Ctrl-C (the operation stops at its next block
+and the programmer is reset; a second Ctrl-C ends mcu9 at once).
+)";
+}
+
+}  // namespace picprog::cli

@@ -1,0 +1,88 @@
+// One run of a command-line front end: a program's logic with the console for its window. The
+// front end's own session derives from this, holds the program's state and gives the few
+// handlers that differ (the idle step after a search, the Quit button).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "proglink/console/progress_bar.h"
+#include "proglink/console_host.h"
+#include "proglink/link.h"
+
+namespace proglink::console {
+
+// How a front end shows itself.
+struct Front_End_Style {
+  const char* program;        // "kv9": the name its messages start with
+  int address_digits;         // the Quit button's address
+  const char* progress_text;  // the control whose caption names the running operation
+};
+
+// A device range for the progress bar: first and last address.
+using Progress_Range = std::optional<std::pair<uint32_t, uint32_t>>;
+
+class Front_End {
+ public:
+  // `terminal`: `err` is a terminal, so a progress line is drawn there.
+  Front_End(std::ostream& out, std::ostream& err, bool terminal, const Front_End_Style& style);
+  virtual ~Front_End() = default;
+  Front_End(const Front_End&) = delete;
+  Front_End& operator=(const Front_End&) = delete;
+
+  std::ostream& Out() { return host.Out(); }
+  std::ostream& Err() { return host.Err(); }
+  const char* Program() const { return style_.program; }
+
+  // The search of the start-up. Its serial numbers and reply dump go to stdout with
+  // `show_lines`, else to stderr when it fails; a failure also prints the status text. After
+  // Ctrl-C there is no search: false.
+  bool Find_Programmer(bool show_lines = false);
+
+  // Runs a handler with the progress line; not after Ctrl-C.
+  void Run(const std::function<void()>& handler, Progress_Range range);
+  // Runs a handler whose file dialog is answered with `path`; false when it showed a message box
+  // (its text is on stderr), or after Ctrl-C.
+  bool Run_With_File(const std::string& path, const std::function<void()>& handler);
+
+  // Exit status of a device operation, from what the window shows after it (or Ctrl-C).
+  int Outcome();
+  // Prints the status text, then gives Outcome().
+  int Verdict();
+
+  // The exit status of the whole run: `status`, unless Ctrl-C stopped it (which is said).
+  int Final_Status(int status);
+
+  // probe: the search with its lines, and the firmware version.
+  int Probe();
+  // The firmware update the window starts with `start`, its file dialog answered with `file`.
+  int Firmware_Update(const std::string& file, const std::function<void()>& start);
+
+  Console_Host host;
+
+ protected:
+  virtual Link& Program_Link() = 0;
+  // The window's step after a search: the controls enabled for the connection found.
+  virtual void Idle() = 0;
+  // The window's Quit button, which Ctrl-C clicks.
+  virtual void Quit() = 0;
+  // Whether a reply wait of the run gave up: the programmer stopped answering or went away.
+  virtual bool Gave_Up() { return Program_Link().Status_Tag == 7; }
+
+  // Leaves the programmer as the window's shut-down does; the settings file is not touched. The
+  // derived session's destructor runs it while its state still lives.
+  void Shut_Down();
+
+ private:
+  Front_End_Style style_;
+  std::unique_ptr<Progress_Bar> bar_;  // only on a terminal
+  bool searched_ = false;
+  bool quit_clicked_ = false;  // by Ctrl-C
+};
+
+}  // namespace proglink::console
