@@ -4,9 +4,9 @@
 #include <chrono>
 #include <cstdio>
 
-#include "progsim/programmer.h"
 #include "proglink/commands.h"
 #include "proglink/link.h"
+#include "progsim/programmer.h"
 
 namespace {
 

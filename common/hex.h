@@ -34,6 +34,8 @@ std::optional<uint64_t> Parse_Hex(std::string_view text);
 std::optional<int64_t> Parse_Decimal(std::string_view text);
 
 // The characters the numeric entry fields accept.
-inline bool Is_Hex_Entry_Char(char c) { return Hex_Digit(c) >= 0; }
+inline bool Is_Hex_Entry_Char(char c) {
+  return Hex_Digit(c) >= 0;
+}
 
 }  // namespace common

@@ -31,15 +31,15 @@ struct Options {
   // Serial numbers of the FTDI devices on the bus; the one that is exactly "FTKV9USB" is the
   // programmer.
   std::vector<std::string> serials = {"FTKV9USB"};
-  std::string trace_file;  // KV9_SIM_TRACE
-  std::string chip_file;   // KV9_SIM_CHIP
+  std::string trace_file;                         // KV9_SIM_TRACE
+  std::string chip_file;                          // KV9_SIM_CHIP
   std::optional<std::pair<uint8_t, uint8_t>> id;  // KV9_SIM_ID: manufacturer, device
   uint8_t id_methods = kAllIdMethods;             // the methods the chip answers with `id`
   // Reply bytes 1-4 of the adapter test (KV9_SIM_ADAPTER); by default no adapter is fitted.
   std::array<uint8_t, 4> adapter{'B', 'G', 0x01, 0x00};
   std::string pic;  // KV9_SIM_PIC: catalogue caption of the PIC in the socket; empty: 16F84/A
-  std::vector<Fault> faults;                       // KV9_SIM_FAULT
-  bool keep_log = true;  // record every transfer for Programmer::Log()
+  std::vector<Fault> faults;  // KV9_SIM_FAULT
+  bool keep_log = true;       // record every transfer for Programmer::Log()
 
   // KV9_SIM_*; a malformed value is reported in `errors` and left out.
   static Options From_Environment(std::vector<std::string>* errors = nullptr);

@@ -24,7 +24,7 @@ TEST(AtomicFile, ReplacesTheTargetOnlyOnCommit) {
     Atomic_File f(path);
     f.Write("new contents");
     EXPECT_EQ(*Read_Whole_File(path), "old");  // not yet
-  }  // dropped without commit
+  }                                            // dropped without commit
   EXPECT_EQ(*Read_Whole_File(path), "old");
   Atomic_File f(path);
   f.Write(std::string(1 << 20, 'z'));  // more than the internal buffer

@@ -58,8 +58,8 @@ struct Kv9 : proglink::Device_Setup {
   int Auto_ID = 1;      // Auto_ID's Tag
 
   // ---- Vpp calibration
-  int Test_Step = 7;      // Vxx_Test's Tag
-  uint8_t Cal_Value = 0;  // the trim value last reported or stepped
+  int Test_Step = 7;        // Vxx_Test's Tag
+  uint8_t Cal_Value = 0;    // the trim value last reported or stepped
   bool Trim_Known = false;  // Cal_Value came from the programmer: Up and Down may store it
 
   // ---- program

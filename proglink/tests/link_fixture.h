@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "progsim/programmer.h"
 #include "proglink/link.h"
 #include "proglink/testing/recording_host.h"
+#include "progsim/programmer.h"
 
 namespace proglink {
 

@@ -73,12 +73,12 @@ TEST_F(ProgrammerTest, AddressFlagBitsAreAddressLinesAsTheyCome) {
 
 TEST_F(ProgrammerTest, FaultsStrikeTheirPacket) {
   Options o;
-  o.faults = {{Fault::Silent, 2}, {Fault::Fail_Block, 1}, {Fault::Short_Write, 4},
-              {Fault::Lose, 5}};
+  o.faults = {
+      {Fault::Silent, 2}, {Fault::Fail_Block, 1}, {Fault::Short_Write, 4}, {Fault::Lose, 5}};
   sim = &Install(o);
   ASSERT_TRUE(sim->Open(Programmer::kSerial));
-  EXPECT_EQ(Reply_To(*sim, Packet({0x56})).size(), 8u);          // 1
-  EXPECT_TRUE(Reply_To(*sim, Packet({0x56})).empty());          // 2: silent
+  EXPECT_EQ(Reply_To(*sim, Packet({0x56})).size(), 8u);            // 1
+  EXPECT_TRUE(Reply_To(*sim, Packet({0x56})).empty());             // 2: silent
   auto r = Reply_To(*sim, Packet({0x30, 0, 0, 0, 0, 0, 1}, {0}));  // 3: first block fails
   EXPECT_EQ(r[6], 0xFF);
   auto p = Packet({0x56});

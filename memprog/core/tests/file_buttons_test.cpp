@@ -1,4 +1,6 @@
 // The file-type, load and save buttons on the buffer-file routines.
+#include "memprog/core/file_buttons.h"
+
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 #include "common/atomic_file.h"
 #include "common/text_file.h"
 #include "kv9_fixture.h"
-#include "memprog/core/file_buttons.h"
 
 namespace memprog {
 namespace {

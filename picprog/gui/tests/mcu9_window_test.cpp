@@ -10,9 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include "common/text_file.h"
