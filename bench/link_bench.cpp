@@ -4,24 +4,12 @@
 #include <chrono>
 #include <cstdio>
 
+#include "bench/quiet_host.h"
 #include "proglink/commands.h"
 #include "proglink/link.h"
 #include "progsim/programmer.h"
 
 namespace {
-
-class Quiet_Host : public proglink::Host {
- public:
-  void Control_Changed(const std::string&, const proglink::Control_State&,
-                       proglink::Field) override {}
-  void Memo_Changed(const proglink::Message_Area&, proglink::Memo_Event,
-                    const std::string&) override {}
-  void Show_Message(const std::string&, proglink::Box, proglink::Screen_Pos) override {}
-  bool Ask_Yes_No(const std::string&, proglink::Screen_Pos) override { return false; }
-  std::optional<std::string> Choose_File(const proglink::File_Dialog&) override { return {}; }
-  void Pump_Messages() override {}
-  void Set_Timer(bool, int) override {}
-};
 
 template <typename F>
 double Micros_Per_Call(int n, F&& f) {
@@ -37,7 +25,7 @@ int main() {
   progsim::Options o;
   o.keep_log = false;
   progsim::Install(o);
-  Quiet_Host host;
+  Quiet_Host host(false);
   proglink::Controls controls(host);
   proglink::Device_Setup dev;
   proglink::Link link(host, controls, dev, proglink::Variant::Kv9());

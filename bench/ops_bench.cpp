@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "bench/quiet_host.h"
 #include "memprog/core/kv9.h"
 #include "memprog/core/selection.h"
 #include "memprog/ops/program.h"
@@ -18,19 +19,6 @@ namespace {
 constexpr int k27C322 = 80;
 constexpr double kLink_Us_Per_KiB = 1000.0;
 constexpr int kRounds = 5;
-
-class Quiet_Host : public proglink::Host {
- public:
-  void Control_Changed(const std::string&, const proglink::Control_State&,
-                       proglink::Field) override {}
-  void Memo_Changed(const proglink::Message_Area&, proglink::Memo_Event,
-                    const std::string&) override {}
-  void Show_Message(const std::string&, proglink::Box, proglink::Screen_Pos) override {}
-  bool Ask_Yes_No(const std::string&, proglink::Screen_Pos) override { return true; }
-  std::optional<std::string> Choose_File(const proglink::File_Dialog&) override { return {}; }
-  void Pump_Messages() override {}
-  void Set_Timer(bool, int) override {}
-};
 
 // The best of a few rounds: the least disturbed by the rest of the machine.
 template <typename F>
@@ -62,7 +50,7 @@ int main() {
   progsim::Options o;
   o.keep_log = false;
   progsim::Install(o);
-  Quiet_Host host;
+  Quiet_Host host(true);
   memprog::Kv9 k(host);
   k.link.Find_Programmer();
   if (k.link.Connection != 2) {
