@@ -1,11 +1,9 @@
 #include "memprog/cli/run.h"
 
-#include <ostream>
-
 #include "memprog/cli/commands.h"
 #include "memprog/cli/device_lookup.h"
 #include "proglink/console/exit_status.h"
-#include "proglink/console/interrupt.h"
+#include "proglink/console/run_front_end.h"
 
 namespace memprog::cli {
 
@@ -13,9 +11,7 @@ using enum proglink::console::Exit_Status;
 
 namespace {
 
-int Report_Usage(std::ostream& err, const Usage_Problem& p) {
-  return proglink::console::Report_Usage(err, "kv9", p, Usage_Text());
-}
+constexpr const char* kProgram = "kv9";
 
 int Run_Command(const Arguments& a, Session& s) {
   switch (a.id) {
@@ -58,31 +54,15 @@ int Run_Command(const Arguments& a, Session& s) {
 }  // namespace
 
 int Not_For_Device(Session& s, const std::string& what) {
-  return Report_Usage(s.Err(), {"the " + s.k.ui["Device"].caption + " " + what, {}});
+  return proglink::console::Report_Usage(
+      s.Err(), kProgram, {"the " + s.k.ui["Device"].caption + " " + what, {}}, Usage_Text());
 }
 
 int Run_Kv9(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
             bool terminal) {
-  auto parsed = Parse_Arguments(args);
-  if (const auto* problem = std::get_if<Usage_Problem>(&parsed)) return Report_Usage(err, *problem);
-  const Arguments& a = std::get<Arguments>(parsed);
-  if (a.help) {
-    out << Usage_Text();
-    return kGood;
-  }
-  int code = 0;
-  if (a.device) {
-    Device_Match m = Find_Device(*a.device);
-    if (m.code == 0) return Report_Usage(err, {m.problem, m.candidates});
-    code = m.code;
-  }
-  proglink::console::Interrupt_Catcher catcher;
-  Session s(out, err, terminal);
-  if (code != 0) {
-    s.Select(code);
-    s.Apply(a);
-  }
-  return s.Final_Status(Run_Command(a, s));
+  return proglink::console::Run_Front_End<Session, Arguments>(
+      {kProgram, Usage_Text(), Find_Device, Run_Command}, Parse_Arguments(args), out, err,
+      terminal);
 }
 
 }  // namespace memprog::cli

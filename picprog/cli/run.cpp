@@ -1,11 +1,9 @@
 #include "picprog/cli/run.h"
 
-#include <ostream>
-
 #include "picprog/cli/commands.h"
 #include "picprog/cli/device_lookup.h"
 #include "proglink/console/exit_status.h"
-#include "proglink/console/interrupt.h"
+#include "proglink/console/run_front_end.h"
 
 namespace picprog::cli {
 
@@ -63,29 +61,9 @@ int Not_For_Device(Session& s, const std::string& what) {
 
 int Run_Mcu9(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
              bool terminal) {
-  auto parsed = Parse_Arguments(args);
-  if (const auto* problem = std::get_if<Usage_Problem>(&parsed))
-    return proglink::console::Report_Usage(err, kProgram, *problem, Usage_Text());
-  const Arguments& a = std::get<Arguments>(parsed);
-  if (a.help) {
-    out << Usage_Text();
-    return kGood;
-  }
-  int code = 0;
-  if (a.device) {
-    Device_Match m = Find_Device(*a.device);
-    if (m.code == 0)
-      return proglink::console::Report_Usage(err, kProgram, {m.problem, m.candidates},
-                                             Usage_Text());
-    code = m.code;
-  }
-  proglink::console::Interrupt_Catcher catcher;
-  Session s(out, err, terminal);
-  if (code != 0) {
-    s.Select(code);
-    s.Apply(a);
-  }
-  return s.Final_Status(Run_Command(a, s));
+  return proglink::console::Run_Front_End<Session, Arguments>(
+      {kProgram, Usage_Text(), Find_Device, Run_Command}, Parse_Arguments(args), out, err,
+      terminal);
 }
 
 }  // namespace picprog::cli

@@ -1,0 +1,56 @@
+// A front end as a function of its parsed arguments: a usage problem or a request for help is
+// answered before anything else, and the device is looked up before the programmer is searched
+// for; then the command runs on a session with that device selected and the options applied.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+#include <variant>
+
+#include "proglink/console/command_line.h"
+#include "proglink/console/device_lookup.h"
+#include "proglink/console/exit_status.h"
+#include "proglink/console/interrupt.h"
+
+namespace proglink::console {
+
+// What a front end is made of. `Session` is built from the two streams and the terminal flag and
+// has Select(code), Apply(arguments) and Final_Status(status); `Arguments` has `help` and
+// `device`.
+template <class Session, class Arguments>
+struct Front_End_Parts {
+  const char* program;  // "kv9"
+  const char* usage;
+  Device_Match (*find_device)(std::string_view name);
+  int (*run_command)(const Arguments& a, Session& s);
+};
+
+// Returns the exit status.
+template <class Session, class Arguments>
+int Run_Front_End(const Front_End_Parts<Session, Arguments>& parts,
+                  const std::variant<Arguments, Usage_Problem>& parsed, std::ostream& out,
+                  std::ostream& err, bool terminal) {
+  if (const auto* problem = std::get_if<Usage_Problem>(&parsed))
+    return Report_Usage(err, parts.program, *problem, parts.usage);
+  const Arguments& a = std::get<Arguments>(parsed);
+  if (a.help) {
+    out << parts.usage;
+    return kGood;
+  }
+  int code = 0;
+  if (a.device) {
+    Device_Match m = parts.find_device(*a.device);
+    if (m.code == 0)
+      return Report_Usage(err, parts.program, {m.problem, m.candidates}, parts.usage);
+    code = m.code;
+  }
+  Interrupt_Catcher catcher;
+  Session s(out, err, terminal);
+  if (code != 0) {
+    s.Select(code);
+    s.Apply(a);
+  }
+  return s.Final_Status(parts.run_command(a, s));
+}
+
+}  // namespace proglink::console
