@@ -1,19 +1,12 @@
 #include "memprog/cli/formats.h"
 
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
-#include <span>
-#include <string>
+#include "proglink/console/format_names.h"
 
 namespace memprog::cli {
 
 namespace {
 
-struct Named {
-  std::string_view name;
-  File_Type type;
-};
+using Named = proglink::console::Format_Name<File_Type>;
 
 constexpr Named kNames[] = {{"bin", File_Type::Binary},
                             {"intel", File_Type::Intel},
@@ -26,22 +19,14 @@ constexpr Named kExtensions[] = {
     {".s28", File_Type::Motorola}, {".s37", File_Type::Motorola},  {".srec", File_Type::Motorola},
     {".mot", File_Type::Motorola}, {".tek", File_Type::Tektronix}, {".asc", File_Type::Ascii}};
 
-std::optional<File_Type> Look_Up(std::span<const Named> table, std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  for (const Named& n : table)
-    if (n.name == text) return n.type;
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<File_Type> Format_Named(std::string_view name) {
-  return Look_Up(kNames, std::string(name));
+  return proglink::console::Format_Called<File_Type>(kNames, name);
 }
 
 std::optional<File_Type> Format_Of_Path(std::string_view path) {
-  return Look_Up(kExtensions, std::filesystem::path(path).extension().string());
+  return proglink::console::Format_Of_Path<File_Type>(kExtensions, path);
 }
 
 }  // namespace memprog::cli

@@ -1,10 +1,9 @@
 #include "picprog/cli/arguments.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "common/hex.h"
-#include "proglink/console/device_lookup.h"
+#include "proglink/console/format_names.h"
 
 namespace picprog::cli {
 
@@ -63,21 +62,12 @@ constexpr Grammar kGrammar{"mcu9", kCommands, kOptions, kHelp};
 // A buffer word: at most four hex digits.
 constexpr size_t kWord_Digits = 4;
 
-struct Named_Format {
-  std::string_view name;
-  File_Format format;
-};
-constexpr Named_Format kFormat_Names[] = {{"bin", kBinary}, {"hex", kIntel_Hex}};
-constexpr Named_Format kExtensions[] = {{".bin", kBinary}, {".hex", kIntel_Hex}};
-
-std::optional<File_Format> Look_Up(std::span<const Named_Format> table, std::string_view text) {
-  for (const Named_Format& n : table)
-    if (Equal_Ignoring_Case(n.name, text)) return n.format;
-  return std::nullopt;
-}
+using Named = Format_Name<File_Format>;
+constexpr Named kFormat_Names[] = {{"bin", kBinary}, {"hex", kIntel_Hex}};
+constexpr Named kExtensions[] = {{".bin", kBinary}, {".hex", kIntel_Hex}};
 
 std::optional<File_Format> Format_Of_Path(const std::string& path) {
-  return Look_Up(kExtensions, std::filesystem::path(path).extension().string());
+  return proglink::console::Format_Of_Path<File_Format>(kExtensions, path);
 }
 
 Usage_Problem Problem(std::string message) {
@@ -105,7 +95,7 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
       break;
     case kFormat:
     case kOut_Format: {
-      auto format = Look_Up(kFormat_Names, value);
+      auto format = Format_Called<File_Format>(kFormat_Names, value);
       if (!format)
         return Problem("unknown format '" + value + "' for " + written + " (bin or hex)");
       (form.id == kFormat ? in_ : out_) = format;
