@@ -4,6 +4,7 @@
 
 #include "common/hex.h"
 #include "memprog/cli/formats.h"
+#include "proglink/console/argument_parser.h"
 
 namespace memprog::cli {
 
@@ -13,11 +14,9 @@ using namespace proglink::console;
 
 // Which options a command takes, as a set of groups.
 enum Group : unsigned {
-  kIn = kFirst_Own_Group,  // -f, for the input file (the first operand)
-  kOut = kIn << 1,         // --out-format, for the output file (the last operand)
-  kRange = kIn << 2,       // --split, --swap and the six range values
-  kFill = kIn << 3,        // --fill
-  kVerify = kIn << 4,      // --no-verify
+  kRange = kFirst_Own_Group,  // --split, --swap and the six range values
+  kFill = kRange << 1,        // --fill
+  kVerify = kRange << 2,      // --no-verify
 };
 
 constexpr unsigned kWith_Device = kDevice_Group | kNeeds_Device;
@@ -32,12 +31,12 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::List), "list", "list [TEXT]", 0, 1, 0},
     {Id(Command::Info), "info", "info", 0, 0, kWith_Device},
     {Id(Command::Socket), "socket", "socket", 0, 0, kWith_Device},
-    {Id(Command::Convert), "convert", "convert IN OUT", 2, 2, kBuffer | kIn | kOut},
-    {Id(Command::Checksum), "checksum", "checksum IN", 1, 1, kBuffer | kIn},
-    {Id(Command::Read), "read", "read OUT", 1, 1, kBuffer | kOut},
-    {Id(Command::Program), "program", "program IN", 1, 1, kBuffer | kIn | kVerify},
-    {Id(Command::Verify), "verify", "verify IN", 1, 1, kBuffer | kIn},
-    {Id(Command::Compare), "compare", "compare IN", 1, 1, kBuffer | kIn},
+    {Id(Command::Convert), "convert", "convert IN OUT", 2, 2, kBuffer | kIn_File | kOut_File},
+    {Id(Command::Checksum), "checksum", "checksum IN", 1, 1, kBuffer | kIn_File},
+    {Id(Command::Read), "read", "read OUT", 1, 1, kBuffer | kOut_File},
+    {Id(Command::Program), "program", "program IN", 1, 1, kBuffer | kIn_File | kVerify},
+    {Id(Command::Verify), "verify", "verify IN", 1, 1, kBuffer | kIn_File},
+    {Id(Command::Compare), "compare", "compare IN", 1, 1, kBuffer | kIn_File},
     {Id(Command::Blank), "blank", "blank", 0, 0, kWith_Device | kRange},
     {Id(Command::Erase), "erase", "erase", 0, 0, kWith_Device | kRange},
     {Id(Command::Security), "security", "security 1|2|3", 1, 1, kWith_Device},
@@ -61,8 +60,8 @@ enum Opt {
 
 constexpr Option_Form kOptions[] = {
     {"--device", 'd', kDevice, kDevice_Group, true},
-    {"--format", 'f', kFormat, kIn, true},
-    {"--out-format", 0, kOut_Format, kOut, true},
+    {"--format", 'f', kFormat, kIn_File, true},
+    {"--out-format", 0, kOut_Format, kOut_File, true},
     {"--split", 0, kSplit, kRange, true},
     {"--swap", 0, kSwap, kRange, false},
     {"--buffer-start", 0, kRange_Value, kRange, true},
@@ -98,18 +97,14 @@ Usage_Problem Problem(std::string message) {
   return {std::move(message), {}};
 }
 
-class Parser {
+class Parser : public Argument_Parser<Arguments, File_Type> {
  public:
-  std::variant<Arguments, Usage_Problem> Run(const std::vector<std::string>& args);
+  Parser() : Argument_Parser(kGrammar, Format_Of_Path) {}
 
  private:
   std::optional<Usage_Problem> Take(const Option_Form& form, const std::string& written,
-                                    const std::string& value);
-  std::optional<Usage_Problem> Check(const Command_Form& c);
-  std::optional<Usage_Problem> Check_Operands(const Command_Form& c);
-
-  Arguments a_;
-  std::optional<File_Type> in_, out_;
+                                    const std::string& value) override;
+  std::optional<Usage_Problem> Check(const Command_Form& c) override;
 };
 
 std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::string& written,
@@ -160,38 +155,8 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
   return std::nullopt;
 }
 
-std::variant<Arguments, Usage_Problem> Parser::Run(const std::vector<std::string>& args) {
-  auto parsed =
-      Parse_Command_Line(args, kGrammar,
-                         [this](const Option_Form& form, const std::string& written,
-                                const std::string& value) { return Take(form, written, value); });
-  if (auto* problem = std::get_if<Usage_Problem>(&parsed)) return *problem;
-  Command_Line& line = std::get<Command_Line>(parsed);
-  if (a_.help) return a_;
-  a_.id = static_cast<Command>(line.command->id);
-  a_.operands = std::move(line.operands);
-  if (auto problem = Check(*line.command)) return *problem;
-  return a_;
-}
-
-std::optional<Usage_Problem> Parser::Check(const Command_Form& c) {
-  if (c.groups & kIn) {
-    const std::string& in = a_.operands.front();
-    if (!in_) in_ = Format_Of_Path(in);
-    if (!in_) return Unknown_Format(in, "-f");
-    a_.in_format = *in_;
-  }
-  if (c.groups & kOut) {
-    const std::string& out = a_.operands.back();
-    if (!out_) out_ = Format_Of_Path(out);
-    if (!out_) return Unknown_Format(out, "--out-format");
-    a_.out_format = *out_;
-  }
-  return Check_Operands(c);
-}
-
 // The operands of security and clock.
-std::optional<Usage_Problem> Parser::Check_Operands(const Command_Form& c) {
+std::optional<Usage_Problem> Parser::Check(const Command_Form& c) {
   const std::vector<std::string>& ops = a_.operands;
   std::string name = c.name;
   if (name == "security" && ops[0] != "1" && ops[0] != "2" && ops[0] != "3")

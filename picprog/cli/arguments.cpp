@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/hex.h"
+#include "proglink/console/argument_parser.h"
 #include "proglink/console/format_names.h"
 
 namespace picprog::cli {
@@ -13,15 +14,13 @@ using namespace proglink::console;
 
 // Which options a command takes, as a set of groups.
 enum Group : unsigned {
-  kIn = kFirst_Own_Group,  // -f, for the input file (the first operand)
-  kOut = kIn << 1,         // --out-format, for the output file (the last operand)
-  kFill = kIn << 2,        // --fill
-  kFuse = kIn << 3,        // --fuse
-  kVolts = kIn << 4,       // --verify-voltage
+  kFill = kFirst_Own_Group,  // --fill
+  kFuse = kFill << 1,        // --fuse
+  kVolts = kFill << 2,       // --verify-voltage
 };
 
 constexpr unsigned kWith_Device = kDevice_Group | kNeeds_Device;
-constexpr unsigned kInput = kWith_Device | kIn | kFill;
+constexpr unsigned kInput = kWith_Device | kIn_File | kFill;
 
 constexpr int Id(Command c) {
   return static_cast<int>(c);
@@ -33,9 +32,9 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Info), "info", "info", 0, 0, kWith_Device},
     {Id(Command::Socket), "socket", "socket", 0, 0, kWith_Device},
     {Id(Command::Fuse), "fuse", "fuse HEX", 1, 1, kWith_Device},
-    {Id(Command::Convert), "convert", "convert IN OUT", 2, 2, kInput | kOut | kFuse},
+    {Id(Command::Convert), "convert", "convert IN OUT", 2, 2, kInput | kOut_File | kFuse},
     {Id(Command::Checksum), "checksum", "checksum IN", 1, 1, kInput},
-    {Id(Command::Read), "read", "read OUT", 1, 1, kWith_Device | kOut | kFill},
+    {Id(Command::Read), "read", "read OUT", 1, 1, kWith_Device | kOut_File | kFill},
     {Id(Command::Program), "program", "program IN", 1, 1, kInput | kFuse},
     {Id(Command::Verify), "verify", "verify IN", 1, 1, kInput | kFuse | kVolts},
     {Id(Command::Blank), "blank", "blank", 0, 0, kWith_Device},
@@ -49,8 +48,8 @@ enum Opt { kDevice, kFormat, kOut_Format, kFill_Value, kFuse_Word, kVerify_Volta
 
 constexpr Option_Form kOptions[] = {
     {"--device", 'd', kDevice, kDevice_Group, true},
-    {"--format", 'f', kFormat, kIn, true},
-    {"--out-format", 0, kOut_Format, kOut, true},
+    {"--format", 'f', kFormat, kIn_File, true},
+    {"--out-format", 0, kOut_Format, kOut_File, true},
     {"--fill", 0, kFill_Value, kFill, true},
     {"--fuse", 0, kFuse_Word, kFuse, true},
     {"--verify-voltage", 0, kVerify_Voltage, kVolts, true},
@@ -66,7 +65,7 @@ using Named = Format_Name<File_Format>;
 constexpr Named kFormat_Names[] = {{"bin", kBinary}, {"hex", kIntel_Hex}};
 constexpr Named kExtensions[] = {{".bin", kBinary}, {".hex", kIntel_Hex}};
 
-std::optional<File_Format> Format_Of_Path(const std::string& path) {
+std::optional<File_Format> Format_Of_Path(std::string_view path) {
   return proglink::console::Format_Of_Path<File_Format>(kExtensions, path);
 }
 
@@ -74,17 +73,14 @@ Usage_Problem Problem(std::string message) {
   return {std::move(message), {}};
 }
 
-class Parser {
+class Parser : public Argument_Parser<Arguments, File_Format> {
  public:
-  std::variant<Arguments, Usage_Problem> Run(const std::vector<std::string>& args);
+  Parser() : Argument_Parser(kGrammar, Format_Of_Path) {}
 
  private:
   std::optional<Usage_Problem> Take(const Option_Form& form, const std::string& written,
-                                    const std::string& value);
-  std::optional<Usage_Problem> Check(const Command_Form& c);
-
-  Arguments a_;
-  std::optional<File_Format> in_, out_;
+                                    const std::string& value) override;
+  std::optional<Usage_Problem> Check(const Command_Form& c) override;
 };
 
 std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::string& written,
@@ -127,33 +123,8 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
   return std::nullopt;
 }
 
-std::variant<Arguments, Usage_Problem> Parser::Run(const std::vector<std::string>& args) {
-  auto parsed =
-      Parse_Command_Line(args, kGrammar,
-                         [this](const Option_Form& form, const std::string& written,
-                                const std::string& value) { return Take(form, written, value); });
-  if (auto* problem = std::get_if<Usage_Problem>(&parsed)) return *problem;
-  Command_Line& line = std::get<Command_Line>(parsed);
-  if (a_.help) return a_;
-  a_.id = static_cast<Command>(line.command->id);
-  a_.operands = std::move(line.operands);
-  if (auto problem = Check(*line.command)) return *problem;
-  return a_;
-}
-
+// The word of the fuse command.
 std::optional<Usage_Problem> Parser::Check(const Command_Form& c) {
-  if (c.groups & kIn) {
-    const std::string& in = a_.operands.front();
-    if (!in_) in_ = Format_Of_Path(in);
-    if (!in_) return Unknown_Format(in, "-f");
-    a_.in_format = *in_;
-  }
-  if (c.groups & kOut) {
-    const std::string& out = a_.operands.back();
-    if (!out_) out_ = Format_Of_Path(out);
-    if (!out_) return Unknown_Format(out, "--out-format");
-    a_.out_format = *out_;
-  }
   if (c.id == Id(Command::Fuse)) {
     const std::string& word = a_.operands.front();
     auto hex = Hex_Digits(word, kWord_Digits);

@@ -23,7 +23,9 @@ struct Usage_Problem {
 enum Common_Group : unsigned {
   kDevice_Group = 1,  // -d
   kNeeds_Device = 2,  // the command needs -d
-  kFirst_Own_Group = 4,
+  kIn_File = 4,       // -f, for the input file (the first operand)
+  kOut_File = 8,      // --out-format, for the output file (the last operand)
+  kFirst_Own_Group = 16,
 };
 
 struct Command_Form {
