@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -12,23 +11,18 @@
 
 #include "common/text_file.h"
 #include "memprog/cli/run.h"
+#include "proglink/testing/folder_test.h"
 #include "progsim/programmer.h"
 
 namespace memprog::cli {
 
-class CliTest : public ::testing::Test {
+class CliTest : public proglink::Folder_Test {
  protected:
+  CliTest() : Folder_Test("kv9cli_") {}
   void SetUp() override {
-    dir_ =
-        std::filesystem::path(::testing::TempDir()) /
-        ("kv9cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    old_dir_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
+    Folder_Test::SetUp();
     Plug();
   }
-  void TearDown() override { std::filesystem::current_path(old_dir_); }
 
   // A fresh simulated programmer; the chip in its socket is `chip.bin` of the test's folder.
   progsim::Programmer& Plug(progsim::Options o = {}) {
@@ -76,9 +70,6 @@ class CliTest : public ::testing::Test {
 
   progsim::Programmer* sim = nullptr;
   std::ostringstream out, err;
-
- private:
-  std::filesystem::path dir_, old_dir_;
 };
 
 }  // namespace memprog::cli

@@ -4,28 +4,21 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <memory>
 
 #include "memprog/core/kv9.h"
 #include "memprog/core/main_form.h"
+#include "proglink/testing/folder_test.h"
 #include "proglink/testing/recording_host.h"
 #include "progsim/programmer.h"
 
 namespace memprog {
 
-class Kv9Test : public ::testing::Test {
+class Kv9Test : public proglink::Folder_Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::path(::testing::TempDir()) /
-           ("kv9_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    old_dir_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
-  }
+  Kv9Test() : Folder_Test("kv9_") {}
   void TearDown() override {
-    std::filesystem::current_path(old_dir_);
+    Folder_Test::TearDown();
     if (k) {
       EXPECT_EQ(k->ui.Undesigned(), std::vector<std::string>{}) << "controls the window lacks";
     }
@@ -51,9 +44,6 @@ class Kv9Test : public ::testing::Test {
   progsim::Programmer* sim = nullptr;
   proglink::Recording_Host host;
   std::unique_ptr<Kv9> k;
-
- private:
-  std::filesystem::path dir_, old_dir_;
 };
 
 }  // namespace memprog

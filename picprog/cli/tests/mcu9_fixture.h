@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -14,23 +13,18 @@
 #include "common/text_file.h"
 #include "picprog/cli/run.h"
 #include "picprog/files/pic_buf.h"
+#include "proglink/testing/folder_test.h"
 #include "progsim/programmer.h"
 
 namespace picprog::cli {
 
-class Mcu9Test : public ::testing::Test {
+class Mcu9Test : public proglink::Folder_Test {
  protected:
+  Mcu9Test() : Folder_Test("mcu9cli_") {}
   void SetUp() override {
-    dir_ =
-        std::filesystem::path(::testing::TempDir()) /
-        ("mcu9cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    old_dir_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
+    Folder_Test::SetUp();
     Plug();
   }
-  void TearDown() override { std::filesystem::current_path(old_dir_); }
 
   // A fresh simulated programmer with `pic` (its catalogue caption) in the socket.
   progsim::Programmer& Plug(const std::string& pic = "16F84/A",
@@ -101,9 +95,6 @@ class Mcu9Test : public ::testing::Test {
 
   progsim::Programmer* sim = nullptr;
   std::ostringstream out, err;
-
- private:
-  std::filesystem::path dir_, old_dir_;
 };
 
 }  // namespace picprog::cli

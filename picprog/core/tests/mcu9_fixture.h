@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 #include "common/atomic_file.h"
@@ -11,6 +10,7 @@
 #include "picprog/core/main_form.h"
 #include "picprog/core/mcu9.h"
 #include "picprog/core/selection.h"
+#include "proglink/testing/folder_test.h"
 #include "proglink/testing/recording_host.h"
 #include "progsim/programmer.h"
 
@@ -25,18 +25,11 @@ struct Mcu9_Host : proglink::Recording_Host {
   }
 };
 
-class Mcu9Test : public ::testing::Test {
+class Mcu9Test : public proglink::Folder_Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::path(::testing::TempDir()) /
-           ("mcu9_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    old_dir_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
-  }
+  Mcu9Test() : Folder_Test("mcu9_") {}
   void TearDown() override {
-    std::filesystem::current_path(old_dir_);
+    Folder_Test::TearDown();
     if (m) {
       EXPECT_EQ(m->ui.Undesigned(), std::vector<std::string>{}) << "controls the window lacks";
     }
@@ -80,9 +73,6 @@ class Mcu9Test : public ::testing::Test {
   progsim::Programmer* sim = nullptr;
   Mcu9_Host host;
   std::unique_ptr<Mcu9> m;
-
- private:
-  std::filesystem::path dir_, old_dir_;
 };
 
 }  // namespace picprog
