@@ -3,24 +3,21 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/text_file.h"
 #include "memprog/cli/run.h"
-#include "proglink/testing/folder_test.h"
+#include "proglink/testing/front_end_test.h"
 #include "progsim/programmer.h"
 
 namespace memprog::cli {
 
-class CliTest : public proglink::Folder_Test {
+class CliTest : public proglink::Front_End_Test {
  protected:
-  CliTest() : Folder_Test("kv9cli_") {}
+  CliTest() : Front_End_Test("kv9cli_", Run_Kv9) {}
   void SetUp() override {
-    Folder_Test::SetUp();
+    Front_End_Test::SetUp();
     Plug();
   }
 
@@ -31,26 +28,6 @@ class CliTest : public proglink::Folder_Test {
     return *sim;
   }
 
-  int Run(std::vector<std::string> args) {
-    out.str("");
-    err.str("");
-    return Run_Kv9(args, out, err);
-  }
-
-  std::vector<std::string> Out_Lines() const { return common::Split_Lines(out.str()); }
-
-  static void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  }
-  static void Write_Text(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-  static std::vector<uint8_t> Read(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-  }
   // n bytes of a pattern that is neither blank nor zero anywhere it matters.
   static std::vector<uint8_t> Pattern(size_t n, uint8_t seed = 3) {
     std::vector<uint8_t> v(n);
@@ -67,9 +44,6 @@ class CliTest : public proglink::Folder_Test {
     for (const auto& t : sim->Sent()) n += t.Code() == code;
     return n;
   }
-
-  progsim::Programmer* sim = nullptr;
-  std::ostringstream out, err;
 };
 
 }  // namespace memprog::cli

@@ -4,25 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/text_file.h"
 #include "picprog/cli/run.h"
 #include "picprog/files/pic_buf.h"
-#include "proglink/testing/folder_test.h"
+#include "proglink/testing/front_end_test.h"
 #include "progsim/programmer.h"
 
 namespace picprog::cli {
 
-class Mcu9Test : public proglink::Folder_Test {
+class Mcu9Test : public proglink::Front_End_Test {
  protected:
-  Mcu9Test() : Folder_Test("mcu9cli_") {}
+  Mcu9Test() : Front_End_Test("mcu9cli_", Run_Mcu9) {}
   void SetUp() override {
-    Folder_Test::SetUp();
+    Front_End_Test::SetUp();
     Plug();
   }
 
@@ -36,13 +33,6 @@ class Mcu9Test : public proglink::Folder_Test {
     return *sim;
   }
 
-  int Run(std::vector<std::string> args) {
-    out.str("");
-    err.str("");
-    return Run_Mcu9(args, out, err);
-  }
-
-  std::vector<std::string> Out_Lines() const { return common::Split_Lines(out.str()); }
   progsim::Pic_Chip& Chip() { return sim->Pic().Chip(); }
 
   // A buffer file's words: `blank` everywhere, program memory 0..last a pattern within `mask`.
@@ -69,19 +59,6 @@ class Mcu9Test : public proglink::Folder_Test {
       words.push_back(static_cast<uint16_t>(bytes[i] | bytes[i + 1] << 8));
     return words;
   }
-  static void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  }
-  static void Write_Text(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-  static std::vector<uint8_t> Read(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-  }
-
   std::vector<progsim::Transfer> Sent_With(uint8_t code) const {
     std::vector<progsim::Transfer> found;
     for (const auto& t : sim->Sent())
@@ -92,9 +69,6 @@ class Mcu9Test : public proglink::Folder_Test {
   static uint16_t Data_Word(const progsim::Transfer& t, size_t i) {
     return static_cast<uint16_t>(t.data.at(2 * i) << 8 | t.data.at(2 * i + 1));
   }
-
-  progsim::Programmer* sim = nullptr;
-  std::ostringstream out, err;
 };
 
 }  // namespace picprog::cli
