@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "memprog/cli/run.h"
 #include "proglink/testing/front_end_test.h"
+#include "proglink/testing/sent_packets.h"
 #include "progsim/programmer.h"
 
 namespace memprog::cli {
@@ -34,16 +35,8 @@ class CliTest : public proglink::Front_End_Test {
     for (size_t i = 0; i < n; ++i) v[i] = static_cast<uint8_t>(i * 7 + seed + (i >> 8));
     return v;
   }
-  std::vector<uint8_t> Sent_Codes() const {
-    std::vector<uint8_t> codes;
-    for (const auto& t : sim->Sent()) codes.push_back(t.Code());
-    return codes;
-  }
-  size_t Count_Sent(uint8_t code) const {
-    size_t n = 0;
-    for (const auto& t : sim->Sent()) n += t.Code() == code;
-    return n;
-  }
+  std::vector<uint8_t> Sent_Codes() const { return proglink::Sent_Codes(*sim); }
+  size_t Count_Sent(uint8_t code) const { return proglink::Sent_With(*sim, code).size(); }
 };
 
 }  // namespace memprog::cli

@@ -10,6 +10,7 @@
 #include "memprog/core/main_form.h"
 #include "proglink/testing/folder_test.h"
 #include "proglink/testing/recording_host.h"
+#include "proglink/testing/sent_packets.h"
 #include "progsim/programmer.h"
 
 namespace memprog {
@@ -35,11 +36,7 @@ class Kv9Test : public proglink::Folder_Test {
   proglink::Controls& ui() { return k->ui; }
   bool Enabled(const char* name) { return k->ui[name].enabled; }
   bool Visible(const char* name) { return k->ui[name].visible; }
-  std::vector<uint8_t> Codes() {
-    std::vector<uint8_t> out;
-    for (auto& t : sim->Sent()) out.push_back(t.Code());
-    return out;
-  }
+  std::vector<uint8_t> Codes() { return proglink::Sent_Codes(*sim); }
 
   progsim::Programmer* sim = nullptr;
   proglink::Recording_Host host;

@@ -3,6 +3,7 @@
 
 #include "memprog/core/selection.h"
 #include "memprog/core/tests/kv9_fixture.h"
+#include "proglink/testing/sent_packets.h"
 
 namespace memprog {
 
@@ -15,12 +16,7 @@ class OpsTest : public Kv9Test {
     sim->Clear_Log();
     host.messages.clear();
   }
-  std::vector<progsim::Transfer> Sent_With(uint8_t code) {
-    std::vector<progsim::Transfer> out;
-    for (auto& t : sim->Sent())
-      if (t.Code() == code) out.push_back(t);
-    return out;
-  }
+  std::vector<progsim::Transfer> Sent_With(uint8_t code) { return proglink::Sent_With(*sim, code); }
   static uint32_t Address(const progsim::Transfer& t) {
     return t[1] << 24 | t[2] << 16 | t[3] << 8 | t[4];
   }

@@ -11,6 +11,7 @@
 #include "picprog/cli/run.h"
 #include "picprog/files/pic_buf.h"
 #include "proglink/testing/front_end_test.h"
+#include "proglink/testing/sent_packets.h"
 #include "progsim/programmer.h"
 
 namespace picprog::cli {
@@ -60,10 +61,7 @@ class Mcu9Test : public proglink::Front_End_Test {
     return words;
   }
   std::vector<progsim::Transfer> Sent_With(uint8_t code) const {
-    std::vector<progsim::Transfer> found;
-    for (const auto& t : sim->Sent())
-      if (t.Code() == code) found.push_back(t);
-    return found;
+    return proglink::Sent_With(*sim, code);
   }
   // Data word i of a programming packet, high byte first.
   static uint16_t Data_Word(const progsim::Transfer& t, size_t i) {

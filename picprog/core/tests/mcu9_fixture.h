@@ -12,6 +12,7 @@
 #include "picprog/core/selection.h"
 #include "proglink/testing/folder_test.h"
 #include "proglink/testing/recording_host.h"
+#include "proglink/testing/sent_packets.h"
 #include "progsim/programmer.h"
 
 namespace picprog {
@@ -64,11 +65,7 @@ class Mcu9Test : public proglink::Folder_Test {
   const proglink::Control_State& ui(const std::string& name) { return m->ui[name]; }
   bool Enabled(const char* name) { return m->ui[name].enabled; }
   bool Visible(const char* name) { return m->ui[name].visible; }
-  std::vector<uint8_t> Codes() {
-    std::vector<uint8_t> out;
-    for (auto& t : sim->Sent()) out.push_back(t.Code());
-    return out;
-  }
+  std::vector<uint8_t> Codes() { return proglink::Sent_Codes(*sim); }
 
   progsim::Programmer* sim = nullptr;
   Mcu9_Host host;

@@ -13,6 +13,7 @@
 #include "picprog/core/mcu9.h"
 #include "picprog/ops/pic_ops.h"
 #include "proglink/testing/recording_host.h"
+#include "proglink/testing/sent_packets.h"
 #include "progsim/programmer.h"
 
 namespace picprog {
@@ -58,17 +59,8 @@ class PicOpsTest : public ::testing::Test {
   const std::deque<std::string>& Memo() { return m->link.Memo1().Lines(); }
 
   // The host's packets, refused ones included.
-  std::vector<progsim::Transfer> Sent_With(uint8_t code) {
-    std::vector<progsim::Transfer> out;
-    for (auto& t : sim->Sent())
-      if (t.Code() == code) out.push_back(t);
-    return out;
-  }
-  std::vector<uint8_t> Codes() {
-    std::vector<uint8_t> out;
-    for (auto& t : sim->Sent()) out.push_back(t.Code());
-    return out;
-  }
+  std::vector<progsim::Transfer> Sent_With(uint8_t code) { return proglink::Sent_With(*sim, code); }
+  std::vector<uint8_t> Codes() { return proglink::Sent_Codes(*sim); }
   size_t Refused() {
     auto sent = sim->Sent();
     return std::count_if(sent.begin(), sent.end(), [](auto& t) { return !t.refused.empty(); });
