@@ -2,19 +2,17 @@
 #include "memprog/cli/arguments.h"
 
 #include "cli_fixture.h"
+#include "proglink/testing/parse_result.h"
 
 namespace memprog::cli {
 namespace {
 
 Arguments Parsed(std::vector<std::string> args) {
-  auto r = Parse_Arguments(args);
-  if (auto* p = std::get_if<Usage_Problem>(&r)) ADD_FAILURE() << p->message;
-  return std::get_if<Arguments>(&r) ? std::get<Arguments>(r) : Arguments{};
+  return proglink::Accepted(Parse_Arguments(args));
 }
 
 std::string Problem(std::vector<std::string> args) {
-  auto r = Parse_Arguments(args);
-  return std::get_if<Usage_Problem>(&r) ? std::get<Usage_Problem>(r).message : "(accepted)";
+  return proglink::Refusal(Parse_Arguments(args));
 }
 
 TEST(Arguments, OptionsInEveryFormAndPlace) {
