@@ -5,12 +5,12 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
 
 #include "memprog/catalogue/device_list.h"
 #include "memprog/gui/kv9_window.h"
+#include "proglink/window/testing/started_window.h"
 #include "progsim/programmer.h"
 
 namespace {
@@ -40,20 +40,12 @@ class Kv9_Ops_Window_Test : public QObject {
   Q_OBJECT
 
   // A started window with a device chosen from its list.
-  struct Started {
-    QTemporaryDir dir;
-    progsim::Programmer* sim = nullptr;
-    std::unique_ptr<memprog::Kv9_Window> w;
-    QStringList messages, questions;
+  struct Started : proglink::In_Temporary_Folder, proglink::Started_Window<memprog::Kv9_Window> {
+    QStringList questions;
     bool answer = true;
 
     explicit Started(int code, progsim::Options o = {}) {
-      QDir::setCurrent(dir.path());
-      sim = &progsim::Install(o);
-      w = std::make_unique<memprog::Kv9_Window>();
-      w->Form().Message_Hook = [this](const std::string& text, proglink::Box) {
-        messages << QString::fromStdString(text);
-      };
+      Create(o);
       w->Form().Question_Hook = [this](const std::string& text) {
         questions << QString::fromStdString(text);
         return answer;
@@ -63,24 +55,14 @@ class Kv9_Ops_Window_Test : public QObject {
       Click_Line("Device_Box1", memprog::Find_Line_With_Code(code));
       messages.clear();
     }
-    template <typename T>
-    T* Find(const char* name) {
-      T* c = w->Form().findChild<T*>(name);
-      if (!c) qFatal("no control %s", name);
-      return c;
-    }
     void Click(const char* name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
     void Click_Line(const char* list, int row) {
       auto* l = Find<QListWidget>(list);
       QVERIFY(l->isVisible());
-      QListWidgetItem* item = l->item(row);
-      l->scrollToItem(item);
-      QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(item).center());
+      Click_Item(l, row);
     }
     QString Status() { return Find<QLabel>("StaticText3")->text(); }
-    QColor Status_Colour() {
-      return Find<QWidget>("StaticText3")->palette().color(QPalette::Window);
-    }
+    QColor Status_Colour() { return Background("StaticText3"); }
   };
 
  private slots:

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "proglink/window/testing/started_window.h"
 #include "progsim/programmer.h"
 
 namespace {
@@ -18,26 +18,11 @@ class Kv9_Window_Test : public QObject {
   Q_OBJECT
 
   // A started window: the first activation has run.
-  struct Started {
-    QTemporaryDir dir;
-    std::unique_ptr<memprog::Kv9_Window> w;
-    QStringList messages;
-
+  struct Started : proglink::In_Temporary_Folder, proglink::Started_Window<memprog::Kv9_Window> {
     explicit Started(progsim::Options o = {}) {
-      QDir::setCurrent(dir.path());
-      progsim::Install(o);
-      w = std::make_unique<memprog::Kv9_Window>();
-      w->Form().Message_Hook = [this](const std::string& text, proglink::Box) {
-        messages << QString::fromStdString(text);
-      };
+      Create(o);
       w->Form().show();
       QTRY_VERIFY(w->Logic().Activated);
-    }
-    template <typename T>
-    T* Find(const char* name) {
-      T* c = w->Form().findChild<T*>(name);
-      if (!c) qFatal("no control %s", name);
-      return c;
     }
     // Clicks the device list's line that starts with `text`, as a user would.
     void Choose(const char* text) {
@@ -46,17 +31,12 @@ class Kv9_Window_Test : public QObject {
       QVERIFY(list->isVisible());
       for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text().startsWith(text)) {
-          list->scrollToItem(list->item(i));
-          QRect r = list->visualItemRect(list->item(i));
-          QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+          Click_Item(list, i);
           return;
         }
       QFAIL(text);
     }
     bool Shown(const char* name) { return Find<QWidget>(name)->isVisible(); }
-    QColor Background(const char* name) {
-      return Find<QWidget>(name)->palette().color(QPalette::Window);
-    }
   };
 
  private slots:

@@ -17,6 +17,7 @@
 
 #include "common/text_file.h"
 #include "picprog/catalogue/device_box.h"
+#include "proglink/window/testing/started_window.h"
 #include "progsim/programmer.h"
 
 namespace {
@@ -25,18 +26,12 @@ class Mcu9_Window_Test : public QObject {
   Q_OBJECT
 
   // A started window: the first activation has run.
-  struct Started {
-    std::unique_ptr<picprog::Mcu9_Window> w;
-    QStringList messages;
+  struct Started : proglink::Started_Window<picprog::Mcu9_Window> {
     std::vector<proglink::File_Dialog> dialogs;
     std::deque<std::optional<std::string>> files;  // what the file dialogs answer
 
     explicit Started(progsim::Options o = {}) {
-      progsim::Install(o);
-      w = std::make_unique<picprog::Mcu9_Window>();
-      w->Form().Message_Hook = [this](const std::string& text, proglink::Box) {
-        messages << QString::fromStdString(text);
-      };
+      Create(o);
       w->Form().File_Hook = [this](const proglink::File_Dialog& d) {
         dialogs.push_back(d);
         std::optional<std::string> answer;
@@ -49,18 +44,9 @@ class Mcu9_Window_Test : public QObject {
       w->Form().show();
       QTRY_VERIFY(w->Logic().Activated);
     }
-    template <typename T>
-    T* Find(const char* name) {
-      T* c = w->Form().findChild<T*>(name);
-      if (!c) qFatal("no control %s", name);
-      return c;
-    }
     QString Text(const char* name) {
       if (auto* b = w->Form().findChild<QAbstractButton*>(name)) return b->text();
       return Find<QLabel>(name)->text();
-    }
-    QColor Background(const char* name) {
-      return Find<QWidget>(name)->palette().color(QPalette::Window);
     }
     // Clicks the device list's line of the device code.
     void Pick(int code) {
@@ -74,9 +60,7 @@ class Mcu9_Window_Test : public QObject {
     void Click_Row(int row) {
       auto* list = Find<QListWidget>("Device_Box");
       list->setVisible(true);
-      list->scrollToItem(list->item(row));
-      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                        list->visualItemRect(list->item(row)).center());
+      Click_Item(list, row);
     }
     // A radio button or check box answers a click on its box or its text only.
     static void Tick(QAbstractButton* b) {
