@@ -137,4 +137,14 @@ void Draw_Programmer(Canvas& canvas, int top, int left, int gnd_position) {
                 " Gnd Postion #" + std::to_string(gnd_position) + " ");
 }
 
+void Draw_Adapter_Socket(Canvas& canvas, Text_Column& column, const Adapter_Socket& socket) {
+  constexpr int kArrow_Room = 8;  // "Pin 1->" left of the socket
+  column.Center(socket.heading);
+  Zif zif(canvas, column.Line(), column.Left() + kArrow_Room, socket.rows, socket.look);
+  zif.Place(socket.first, socket.last, Pin1_At::Top_Left);
+  zif.Pin1_Arrow(socket.first, Pin1_At::Top_Left);
+  zif.Label(socket.first + 2, socket.name);
+  column.Skip(zif.Height() + 1);
+}
+
 }  // namespace common

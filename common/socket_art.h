@@ -115,6 +115,16 @@ class Text_Column {
   int width_;
 };
 
+// An adapter's own plain socket with a part in it, drawn in a column under a heading.
+struct Adapter_Socket {
+  std::string_view heading;
+  int rows;
+  Zif_Look look;
+  int first, last;        // the part's rows, pin 1 at the top left
+  std::string_view name;  // written on the part's third row
+};
+void Draw_Adapter_Socket(Canvas& canvas, Text_Column& column, const Adapter_Socket& socket);
+
 // The programmer seen from above: power and USB sockets and the three-pin ground-jumper header
 // with the jumper on pins 1-2 (position 1) or 2-3 (position 2), "Gnd Postion #N" in its edge.
 constexpr int kProgrammer_Width = 24;

@@ -214,15 +214,15 @@ void Draw_Plcc44(common::Canvas& canvas, const common::Zif& zif) {
 void Draw_Prom_Socket(common::Canvas& canvas, common::Text_Column& column, bool upper) {
   constexpr int kRows = 10;
   constexpr int kProm_Rows = 8;
-  const common::Zif_Look look = {
-      .hole = 'o', .used_hole = 'o', .label = "Adapter Socket", .lever = false};
-  column.Center("The Prom in the Adapter:");
-  common::Zif socket(canvas, column.Line(), column.Left() + 8, kRows, look);
   const int first = upper ? 1 : kRows - kProm_Rows + 1;
-  socket.Place(first, first + kProm_Rows - 1, Pin1_At::Top_Left);
-  socket.Pin1_Arrow(first, Pin1_At::Top_Left);
-  socket.Label(first + 2, "Prom");
-  column.Skip(socket.Height() + 1);
+  common::Draw_Adapter_Socket(
+      canvas, column,
+      {.heading = "The Prom in the Adapter:",
+       .rows = kRows,
+       .look = {.hole = 'o', .used_hole = 'o', .label = "Adapter Socket", .lever = false},
+       .first = first,
+       .last = first + kProm_Rows - 1,
+       .name = "Prom"});
 }
 
 void Draw_874X_Jumper(common::Canvas& canvas, const common::Zif& zif) {

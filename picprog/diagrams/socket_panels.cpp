@@ -136,15 +136,15 @@ void Draw_Wiring_68(common::Zif& zif, common::Text_Column& column) {
 }
 
 // The adapter's own socket with the part filling it.
-void Draw_Adapter_Socket(common::Canvas& canvas, common::Text_Column& column, int rows) {
-  column.Center("The Part in the Adapter:");
-  const common::Zif_Look look = {
-      .hole = '.', .used_hole = '*', .label = "Mcu 9 Adapter", .lever = false};
-  common::Zif socket(canvas, column.Line(), column.Left() + kSocket_Left, rows, look);
-  socket.Place(1, rows, Pin1_At::Top_Left);
-  socket.Pin1_Arrow(1, Pin1_At::Top_Left);
-  socket.Label(3, "165X");
-  column.Skip(socket.Height() + 1);
+void Draw_Part_In_Adapter(common::Canvas& canvas, common::Text_Column& column, int rows) {
+  common::Draw_Adapter_Socket(
+      canvas, column,
+      {.heading = "The Part in the Adapter:",
+       .rows = rows,
+       .look = {.hole = '.', .used_hole = '*', .label = "Mcu 9 Adapter", .lever = false},
+       .first = 1,
+       .last = rows,
+       .name = "165X"});
 }
 
 std::vector<std::string> Draw(const Socket_Panel& panel) {
@@ -173,10 +173,10 @@ std::vector<std::string> Draw(const Socket_Panel& panel) {
       Draw_Wiring_68(zif, column);
       break;
     case Extra::Adapter_18:
-      Draw_Adapter_Socket(canvas, column, 9);
+      Draw_Part_In_Adapter(canvas, column, 9);
       break;
     case Extra::Adapter_28:
-      Draw_Adapter_Socket(canvas, column, 14);
+      Draw_Part_In_Adapter(canvas, column, 14);
       break;
   }
   column.Text(".=Blank Pin");
