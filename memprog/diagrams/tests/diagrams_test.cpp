@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 
+#include "common/tests/panel_checks.h"
 #include "common/tests/socket_reader.h"
 
 namespace memprog {
@@ -14,13 +15,11 @@ namespace {
 
 using common::testing::Drawn_Jumper;
 using common::testing::Drawn_Socket;
+using common::testing::Expect_Pin1_End;
+using common::testing::Expect_Within_Page;
 using common::testing::Find_Socket;
+using common::testing::Has_Line_With;
 using common::testing::Read_Sockets;
-
-bool Has_Line_With(const std::vector<std::string>& lines, const std::string& text) {
-  return std::any_of(lines.begin(), lines.end(),
-                     [&](const std::string& l) { return l.find(text) != std::string::npos; });
-}
 
 int Count(const std::vector<std::string>& lines, const std::string& text) {
   int n = 0;
@@ -107,11 +106,7 @@ TEST(MemprogDiagrams, EveryHiddenPanelIsDrawnWithinTheStatedSize) {
     SCOPED_TRACE(std::string(name));
     const auto& lines = Diagram_Lines(name);
     ASSERT_FALSE(lines.empty());
-    EXPECT_LE(static_cast<int>(lines.size()), kDiagram_Height);
-    for (const std::string& line : lines) {
-      EXPECT_LE(static_cast<int>(line.size()), kDiagram_Width) << line;
-      for (char c : line) EXPECT_TRUE(c >= ' ' && c <= '~') << line;
-    }
+    Expect_Within_Page(lines, kDiagram_Width, kDiagram_Height);
   }
   EXPECT_TRUE(Diagram_Lines("Pin_99").empty());
   EXPECT_TRUE(Diagram_Lines("Cal_Vpp").empty());
@@ -141,15 +136,7 @@ TEST(MemprogDiagrams, EachPanelShowsItsWordsPlacementAndJumper) {
     // The lever is drawn on the socket's top wall, two lines above row 1.
     EXPECT_NE(lines[zif->Row(1).line - 2].find("Lever", zif->column), std::string::npos);
 
-    const int pin1_row = want.pin1_bottom_right ? want.last : want.first;
-    const std::string& pin1_line = lines[zif->Row(pin1_row).line];
-    if (want.pin1_bottom_right) {
-      EXPECT_EQ(pin1_line.find("<-Pin 1"), static_cast<size_t>(zif->column + 26));
-      EXPECT_NE(zif->Row(want.last).body.find("/ \\"), std::string::npos);
-    } else {
-      EXPECT_EQ(pin1_line.find("Pin 1->"), static_cast<size_t>(zif->column - 8));
-      EXPECT_NE(zif->Row(want.first).body.find("\\_/"), std::string::npos);
-    }
+    Expect_Pin1_End(lines, *zif, want.first, want.last, want.pin1_bottom_right);
   }
 }
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
+#include "common/tests/panel_checks.h"
 #include "common/tests/socket_reader.h"
 
 namespace picprog {
@@ -12,13 +12,11 @@ namespace {
 
 using common::testing::Drawn_Jumper;
 using common::testing::Drawn_Socket;
+using common::testing::Expect_Pin1_End;
+using common::testing::Expect_Within_Page;
 using common::testing::Find_Socket;
+using common::testing::Has_Line_With;
 using common::testing::Read_Sockets;
-
-bool Has_Line_With(const std::vector<std::string>& lines, const std::string& text) {
-  return std::any_of(lines.begin(), lines.end(),
-                     [&](const std::string& l) { return l.find(text) != std::string::npos; });
-}
 
 // Where each panel puts the part: its ZIF rows, the end its pin 1 is at, the words that must
 // appear (the heading with the pin count, the adapter note), and how many socket pins its
@@ -54,11 +52,7 @@ TEST(PicprogDiagrams, EveryPanelIsDrawnWithinTheStatedSize) {
     SCOPED_TRACE(std::string(name));
     const auto& lines = Diagram_Lines(name);
     ASSERT_FALSE(lines.empty());
-    EXPECT_LE(static_cast<int>(lines.size()), kDiagram_Height);
-    for (const std::string& line : lines) {
-      EXPECT_LE(static_cast<int>(line.size()), kDiagram_Width) << line;
-      for (char c : line) EXPECT_TRUE(c >= ' ' && c <= '~') << line;
-    }
+    Expect_Within_Page(lines, kDiagram_Width, kDiagram_Height);
   }
   EXPECT_TRUE(Diagram_Lines("Pin_24").empty());
 }
@@ -101,15 +95,7 @@ TEST(PicprogDiagrams, EachPanelPlacesThePartWhereItsNoteSays) {
       EXPECT_EQ(20 - want.last, want.free_bottom_pins / 2);
       EXPECT_TRUE(Has_Line_With(lines, "last " + std::to_string(want.free_bottom_pins)));
     }
-    const int pin1_row = want.pin1_bottom_right ? want.last : want.first;
-    const std::string& pin1_line = lines[zif->Row(pin1_row).line];
-    if (want.pin1_bottom_right) {
-      EXPECT_EQ(pin1_line.find("<-Pin 1"), static_cast<size_t>(zif->column + 26));
-      EXPECT_NE(zif->Row(want.last).body.find("/ \\"), std::string::npos);
-    } else {
-      EXPECT_EQ(pin1_line.find("Pin 1->"), static_cast<size_t>(zif->column - 8));
-      EXPECT_NE(zif->Row(want.first).body.find("\\_/"), std::string::npos);
-    }
+    Expect_Pin1_End(lines, *zif, want.first, want.last, want.pin1_bottom_right);
   }
 }
 
