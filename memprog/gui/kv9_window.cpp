@@ -22,6 +22,7 @@
 #include "memprog/ops/erase.h"
 #include "memprog/ops/program.h"
 #include "memprog/ops/read_ops.h"
+#include "proglink/window/key_events.h"
 
 namespace memprog {
 
@@ -77,38 +78,6 @@ bool Is_Range_Button(const std::string& name) {
                         "Chg_Pass", "Program_Pulse"})
     if (name == b) return true;
   return false;
-}
-
-// The character a key press delivers, as the logic's key filters see it; 0 for keys that type
-// nothing (arrows, function keys), which the filters leave alone.
-char Typed(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) return '\r';
-  if (e->key() == Qt::Key_Backspace) return '\b';
-  QString t = e->text();
-  return t.size() == 1 && t[0].unicode() < 128 ? static_cast<char>(t[0].unicode()) : 0;
-}
-
-common::Edit_Key Edit_Key_Of(QKeyEvent* e) {
-  switch (e->key()) {
-    case Qt::Key_PageUp:
-      return common::Edit_Key::Page_Up;
-    case Qt::Key_PageDown:
-      return common::Edit_Key::Page_Down;
-    case Qt::Key_Home:
-      return common::Edit_Key::Home;
-    case Qt::Key_End:
-      return common::Edit_Key::End;
-    case Qt::Key_Left:
-      return common::Edit_Key::Left;
-    case Qt::Key_Right:
-      return common::Edit_Key::Right;
-    case Qt::Key_Up:
-      return common::Edit_Key::Up;
-    case Qt::Key_Down:
-      return common::Edit_Key::Down;
-    default:
-      return common::Edit_Key::Other;
-  }
 }
 
 }  // namespace
@@ -176,17 +145,17 @@ void Kv9_Window::Item(const std::string& name, int index) {
 
 bool Kv9_Window::Key(const std::string& name, QKeyEvent* e) {
   if (name == "Edit1") {
-    Edit1KeyDown(kv9_, Edit_Key_Of(e));
+    Edit1KeyDown(kv9_, proglink::Edit_Key_Of(e->key()));
     QString t = e->text();
     if (t.size() == 1 && t[0].unicode() >= 0x20) Edit1KeyPress(kv9_, t[0].unicode());
     return true;  // the view's text belongs to the editor
   }
   if (name == "Chg_Edit_Add") {
-    char typed = Typed(e);
+    char typed = proglink::Typed(e);
     if (typed != 0) Chg_Edit_AddKeyPress(kv9_, static_cast<unsigned char>(typed));
     return typed != 0;
   }
-  char c = Typed(e);
+  char c = proglink::Typed(e);
   if (c == 0) return false;
   if (name == "Edit_Add") return !Edit_AddKeyPress(kv9_, c);
   if (name == "Fill_Edit") return !Fill_EditKeyPress(kv9_, c);

@@ -18,6 +18,7 @@
 #include "picprog/diagrams/diagrams.h"
 #include "picprog/editor/word_page.h"
 #include "picprog/gui/operation_buttons.h"
+#include "proglink/window/key_events.h"
 
 namespace picprog {
 
@@ -50,39 +51,6 @@ const std::map<std::string, Handler>& Click_Handlers() {
     return h;
   }();
   return handlers;
-}
-
-// The character a key press delivers, as the logic's key filters see it; 0 for keys that type
-// nothing (arrows, function keys), which the filters leave alone.
-char Typed(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) return '\r';
-  if (e->key() == Qt::Key_Backspace) return '\b';
-  QString t = e->text();
-  return t.size() == 1 && t[0].unicode() < 128 ? static_cast<char>(t[0].unicode()) : 0;
-}
-
-common::Edit_Key Edit_Key_Of(int key) {
-  using common::Edit_Key;
-  switch (key) {
-    case Qt::Key_PageUp:
-      return Edit_Key::Page_Up;
-    case Qt::Key_PageDown:
-      return Edit_Key::Page_Down;
-    case Qt::Key_Home:
-      return Edit_Key::Home;
-    case Qt::Key_End:
-      return Edit_Key::End;
-    case Qt::Key_Left:
-      return Edit_Key::Left;
-    case Qt::Key_Right:
-      return Edit_Key::Right;
-    case Qt::Key_Up:
-      return Edit_Key::Up;
-    case Qt::Key_Down:
-      return Edit_Key::Down;
-    default:
-      return Edit_Key::Other;
-  }
 }
 
 }  // namespace
@@ -153,7 +121,7 @@ void Mcu9_Window::Item(const std::string& name, int index) {
 
 bool Mcu9_Window::Key(const std::string& name, QKeyEvent* e) {
   if (name == "Edit_1") return Edit_1_Key(e);
-  char c = Typed(e);
+  char c = proglink::Typed(e);
   if (c == 0) return false;
   if (name == "Chg_Edit_Add") {
     Chg_Edit_AddKeyPress(mcu9_, static_cast<unsigned char>(c));
@@ -167,7 +135,7 @@ bool Mcu9_Window::Key(const std::string& name, QKeyEvent* e) {
 
 bool Mcu9_Window::Edit_1_Key(QKeyEvent* e) {
   if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) return false;  // focus moves on
-  Edit_1KeyDown(mcu9_, Edit_Key_Of(e->key()));
+  Edit_1KeyDown(mcu9_, proglink::Edit_Key_Of(e->key()));
   for (char32_t c : e->text().toUcs4()) Edit_1KeyPress(mcu9_, c);
   Place_Caret();
   return true;
