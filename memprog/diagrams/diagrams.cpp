@@ -1,7 +1,6 @@
 #include "memprog/diagrams/diagrams.h"
 
-#include <map>
-
+#include "common/drawn_pages.h"
 #include "memprog/diagrams/layout.h"
 
 namespace memprog {
@@ -17,14 +16,8 @@ std::vector<std::string> Draw(std::string_view name) {
 }  // namespace
 
 const std::vector<std::string>& Diagram_Lines(std::string_view name) {
-  static const std::map<std::string_view, std::vector<std::string>> panels = [] {
-    std::map<std::string_view, std::vector<std::string>> drawn;
-    for (std::string_view panel : kDiagram_Names) drawn.emplace(panel, Draw(panel));
-    return drawn;
-  }();
-  static const std::vector<std::string> none;
-  auto it = panels.find(name);
-  return it == panels.end() ? none : it->second;
+  static const common::Drawn_Pages pages(kDiagram_Names, Draw);
+  return pages.Lines(name);
 }
 
 }  // namespace memprog
