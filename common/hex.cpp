@@ -1,5 +1,7 @@
 #include "common/hex.h"
 
+#include <cctype>
+
 namespace common {
 
 void Append_Hex(std::string& out, uint64_t value, int min_digits) {
@@ -55,6 +57,16 @@ std::optional<int64_t> Parse_Decimal(std::string_view text) {
     v = v * 10 + (c - '0');
   }
   return negative ? -v : v;
+}
+
+bool Type_Hex_Entry(std::string& text, char32_t c, size_t max_digits) {
+  if (c == U'\b') {
+    if (!text.empty()) text.pop_back();
+    return true;
+  }
+  if (c >= 0x80 || !Is_Hex_Entry_Char(static_cast<char>(c))) return false;
+  if (text.size() < max_digits) text += static_cast<char>(std::toupper(static_cast<int>(c)));
+  return true;
 }
 
 }  // namespace common

@@ -38,4 +38,9 @@ inline bool Is_Hex_Entry_Char(char c) {
   return Hex_Digit(c) >= 0;
 }
 
+// A key typed into a hex entry field holding `text`: Backspace takes the last digit off, a hex
+// digit is added in upper case while the field holds fewer than `max_digits`. False for any other
+// key, which leaves the field as it is.
+bool Type_Hex_Entry(std::string& text, char32_t c, size_t max_digits);
+
 }  // namespace common

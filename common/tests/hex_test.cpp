@@ -37,5 +37,21 @@ TEST(Hex, ParseDecimalTakesSignAndLeadingBlanksOnly) {
   EXPECT_FALSE(Parse_Decimal("99999999999999999999"));
 }
 
+TEST(Hex, TypingIntoAHexEntryField) {
+  std::string text;
+  EXPECT_TRUE(Type_Hex_Entry(text, U'\b', 4));  // nothing to take off
+  EXPECT_EQ(text, "");
+  for (char32_t c : std::u32string_view(U"a1F")) EXPECT_TRUE(Type_Hex_Entry(text, c, 4));
+  EXPECT_EQ(text, "A1F");
+  EXPECT_TRUE(Type_Hex_Entry(text, U'0', 4));
+  EXPECT_TRUE(Type_Hex_Entry(text, U'7', 4));  // full: taken, not added
+  EXPECT_EQ(text, "A1F0");
+  EXPECT_TRUE(Type_Hex_Entry(text, U'\b', 4));
+  EXPECT_EQ(text, "A1F");
+  EXPECT_FALSE(Type_Hex_Entry(text, U'g', 4));
+  EXPECT_FALSE(Type_Hex_Entry(text, U'\u00E4', 4));
+  EXPECT_EQ(text, "A1F");
+}
+
 }  // namespace
 }  // namespace common

@@ -1,7 +1,6 @@
 #include "memprog/editor/buffer_editor.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "common/hex.h"
 
@@ -196,11 +195,8 @@ void Buffer_Editor::Chg_Edit_AddKeyPress(char32_t c) {
     if (address_text_.empty()) return;
     view_base_ = static_cast<int32_t>(*common::Parse_Hex(address_text_) & 0xFFFFF0);
     Page_Redraw();
-  } else if (c == U'\b') {
-    if (!address_text_.empty()) address_text_.pop_back();
-  } else if (c < 0x80 && common::Is_Hex_Entry_Char(static_cast<char>(c)) &&
-             address_text_.size() < 6) {
-    address_text_ += static_cast<char>(std::toupper(static_cast<int>(c)));
+  } else {
+    common::Type_Hex_Entry(address_text_, c, 6);
   }
 }
 

@@ -1,7 +1,6 @@
 #include "picprog/editor/word_editor.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "common/hex.h"
 
@@ -220,13 +219,7 @@ void Word_Editor::Chg_Edit_AddKeyPress(char32_t c) {
       edit_top_ = static_cast<int>(*common::Parse_Hex(address_text_) & 0x3FF0);
     }
     Draw();
-  } else if (c == U'\b') {
-    if (!address_text_.empty()) address_text_.pop_back();
-  } else if (c < 0x80 && common::Is_Hex_Entry_Char(static_cast<char>(c))) {
-    if (address_text_.size() < 4) {
-      address_text_ += static_cast<char>(std::toupper(static_cast<int>(c)));
-    }
-  } else {
+  } else if (!common::Type_Hex_Entry(address_text_, c, 4)) {
     address_text_.clear();  // anything else spoils the entry: start again
   }
 }
