@@ -1,6 +1,7 @@
 #include "picprog/editor/word_page.h"
 
 #include "common/hex.h"
+#include "common/hex_view.h"
 
 namespace picprog {
 
@@ -13,23 +14,11 @@ char Low_Byte_Char(uint16_t word) {
 }  // namespace
 
 std::string Edit_1_Row(int address, const uint16_t* words) {
-  std::string row;
-  row.reserve(kEdit_1_Grid.line_length);
-  common::Append_Hex(row, static_cast<uint32_t>(address), 4);
-  row += "  ";
-  for (int i = 0; i < 8; ++i) {
-    common::Append_Hex(row, words[i], 4);
-    row += ' ';
-  }
-  row += "  ";
-  for (int i = 0; i < 8; ++i) row += Low_Byte_Char(words[i]);
-  return row;
+  return common::Hex_View_Line(static_cast<uint32_t>(address), 4, words, 8);
 }
 
 void Put_Word(std::string& row, int col, uint16_t word) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  for (int i = 0; i < 4; ++i) row[Word_Column(col) + i] = kDigits[(word >> (12 - 4 * i)) & 0xF];
-  row[Ascii_Column(col)] = Low_Byte_Char(word);
+  common::Put_Cell(row, Word_Column(col), Ascii_Column(col), word);
 }
 
 std::string Edit_1_Header(int address, uint16_t word) {
