@@ -93,10 +93,6 @@ const char* Button_Of(std::string_view option) {
   return "";
 }
 
-Usage_Problem Problem(std::string message) {
-  return {std::move(message), {}};
-}
-
 class Parser : public Argument_Parser<Arguments, File_Type> {
  public:
   Parser() : Argument_Parser(kGrammar, Format_Of_Path) {}

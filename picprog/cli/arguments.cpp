@@ -69,10 +69,6 @@ std::optional<File_Format> Format_Of_Path(std::string_view path) {
   return proglink::console::Format_Of_Path<File_Format>(kExtensions, path);
 }
 
-Usage_Problem Problem(std::string message) {
-  return {std::move(message), {}};
-}
-
 class Parser : public Argument_Parser<Arguments, File_Format> {
  public:
   Parser() : Argument_Parser(kGrammar, Format_Of_Path) {}

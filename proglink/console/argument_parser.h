@@ -49,6 +49,9 @@ class Argument_Parser {
   // The front end's own checks of the command, once its files' formats are known.
   virtual std::optional<Usage_Problem> Check(const Command_Form& c) = 0;
 
+  // A problem that is only its message.
+  static Usage_Problem Problem(std::string message) { return {std::move(message), {}}; }
+
   Arguments a_;
   std::optional<Format> in_, out_;  // as -f and --out-format name them
 
