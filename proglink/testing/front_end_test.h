@@ -16,10 +16,11 @@ class Front_End_Test : public Folder_Test {
  protected:
   // The front end as a function of its arguments, its two streams and whether `err` is a
   // terminal; it gives the exit status.
-  using Front_End = int (*)(const std::vector<std::string>& args, std::ostream& out,
-                            std::ostream& err, bool terminal);
+  using Front_End_Run = int (*)(const std::vector<std::string>& args, std::ostream& out,
+                                std::ostream& err, bool terminal);
 
-  Front_End_Test(std::string prefix, Front_End run) : Folder_Test(std::move(prefix)), run_(run) {}
+  Front_End_Test(std::string prefix, Front_End_Run run)
+      : Folder_Test(std::move(prefix)), run_(run) {}
 
   // Runs the front end with fresh streams; gives its exit status.
   int Run(std::vector<std::string> args);
@@ -34,7 +35,7 @@ class Front_End_Test : public Folder_Test {
   std::ostringstream out, err;
 
  private:
-  Front_End run_;
+  Front_End_Run run_;
 };
 
 }  // namespace proglink
