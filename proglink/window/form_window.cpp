@@ -165,8 +165,11 @@ void Form_Window::Build(const proglink::Control_Design& c) {
     case Kind::Text_Panel: {
       auto* t = new QPlainTextEdit(parent);
       t->setReadOnly(true);
-      // Read-only, but with a visible caret: the buffer editor places it on the byte in hand.
-      t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+      // Read-only, but with a visible caret: the buffer editor places it on the byte in hand. A
+      // picture has no caret.
+      t->setTextInteractionFlags(c.kind == Kind::Text_Panel
+                                     ? Qt::NoTextInteraction
+                                     : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
       t->setLineWrapMode(QPlainTextEdit::NoWrap);
       if (c.kind == Kind::Text_Panel) t->setFrameShape(QFrame::Box);
       t->viewport()->installEventFilter(this);
