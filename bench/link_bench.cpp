@@ -7,6 +7,7 @@
 #include "bench/quiet_host.h"
 #include "proglink/commands.h"
 #include "proglink/link.h"
+#include "progsim/ftd2xx_sim.h"
 #include "progsim/programmer.h"
 
 namespace {
@@ -25,6 +26,7 @@ int main() {
   progsim::Options o;
   o.keep_log = false;
   progsim::Install(o);
+  Ftd2xx_Install(progsim::Backend());
   Quiet_Host host(false);
   proglink::Controls controls(host);
   proglink::Device_Setup dev;

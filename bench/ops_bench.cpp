@@ -12,6 +12,7 @@
 #include "memprog/core/selection.h"
 #include "memprog/ops/program.h"
 #include "memprog/ops/read_ops.h"
+#include "progsim/ftd2xx_sim.h"
 #include "progsim/programmer.h"
 
 namespace {
@@ -50,6 +51,7 @@ int main() {
   progsim::Options o;
   o.keep_log = false;
   progsim::Install(o);
+  Ftd2xx_Install(progsim::Backend());
   Quiet_Host host(true);
   memprog::Kv9 k(host);
   k.link.Find_Programmer();

@@ -1,12 +1,16 @@
-# kv9_test(NAME SOURCES... LIBS libs...): a GoogleTest binary run by ctest on the simulated programmer.
+# kv9_test(NAME SOURCES... LIBS libs... [MAIN target]): a GoogleTest binary run by ctest. Its main
+# installs the simulated programmer, unless MAIN names another main.
 function(kv9_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "MAIN" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_MAIN)
+    set(T_MAIN sim_test_main)
+  endif()
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ${T_MAIN} GTest::gtest)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT
-    "KV9_PROGRAMMER=sim;QT_QPA_PLATFORM=offscreen;KV9_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    "QT_QPA_PLATFORM=offscreen;KV9_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 
 # kv9_qt_test(NAME SOURCES... LIBS libs...): a Qt Test binary, offscreen.
@@ -18,5 +22,12 @@ function(kv9_qt_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT
-    "KV9_PROGRAMMER=sim;QT_QPA_PLATFORM=offscreen;KV9_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    "QT_QPA_PLATFORM=offscreen;KV9_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# kv9_emulated_usb(TARGET): the program runs on the emulated USB bus: the emulated libusb is
+# linked in and exported, so the installed libftdi1 calls it.
+function(kv9_emulated_usb target)
+  target_link_libraries(${target} PRIVATE usb_emulator)
+  set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
 endfunction()

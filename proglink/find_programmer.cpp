@@ -3,6 +3,7 @@
 
 #include "common/hex.h"
 #include "proglink/commands.h"
+#include "proglink/device_report.h"
 #include "proglink/link.h"
 
 namespace proglink {
@@ -11,6 +12,11 @@ using namespace D2XXUnit;
 
 namespace {
 constexpr Screen_Pos kBoxPos{375, 325};
+}
+
+void Link::Search_Again() {
+  if (USB_Device_Count == 1) USB_Close();
+  Find_Programmer();
 }
 
 void Link::Find_Programmer() {
@@ -66,6 +72,8 @@ void Link::Find_Programmer() {
     memo1_.Show(false);
   } else {
     memo1_.Add(common::Hex_Dump(USB_Rx_Buf, 8));
+    // A programmer this user may not open looks like no programmer at all; say what to do.
+    for (const std::string& line : Permission_Advice(Survey_Devices())) memo1_.Add(line);
     host_.Show_Message("The Quillon Programmer III Could Not Be Found....", Box::Information,
                        kBoxPos);
     Status("Programmer Not Found or is no longer present....");

@@ -96,6 +96,11 @@ class Link {
 
   // ---- search and firmware
   void Find_Programmer();
+  // A search again from the status text (or the Vcc test): the device is closed first when it is
+  // the only one attached.
+  void Search_Again();
+  // The window closes: the programmer is let go.
+  void Close_Programmer() { D2XXUnit::USB_Close(); }
   void Flash_Update();
 
   // The status text StaticText3.

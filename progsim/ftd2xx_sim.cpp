@@ -99,11 +99,28 @@ FT_STATUS Read(FT_HANDLE h, LPVOID buffer, DWORD size, LPDWORD got) {
   return FT_OK;
 }
 
+// The simulated bus shows its devices as FT245Rs, the programmer in use once it is open.
+std::vector<Seen_Device> Survey() {
+  Programmer& p = Current();
+  std::vector<Seen_Device> seen;
+  for (size_t i = 0; i < p.Device_Count(); ++i) {
+    Seen_Device s;
+    s.vendor = 0x0403;
+    s.product = 0x6001;
+    s.serial = *p.Serial(i);
+    s.access = p.Is_Open() && s.serial == Programmer::kSerial ? Device_Access::In_Use_Here
+                                                              : Device_Access::Openable;
+    seen.push_back(s);
+  }
+  return seen;
+}
+
 }  // namespace
 
 const Ftd2xx_Backend& Backend() {
-  static const Ftd2xx_Backend backend = {"sim", List_Devices, Open_Ex,          Close, Reset_Device,
-                                         Purge, Set_Timeouts, Get_Queue_Status, Write, Read};
+  static const Ftd2xx_Backend backend = {"sim",        List_Devices, Open_Ex,      Close,
+                                         Reset_Device, Purge,        Set_Timeouts, Get_Queue_Status,
+                                         Write,        Read,         Survey};
   return backend;
 }
 

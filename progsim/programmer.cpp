@@ -276,7 +276,6 @@ Programmer& Current() {
 }
 
 Programmer& Install(Options options) {
-  ::setenv("KV9_PROGRAMMER", "sim", 1);  // the D2XX calls must reach this instance
   auto& slot = Slot();
   slot.reset();
   slot = std::make_unique<Programmer>(std::move(options));

@@ -1,9 +1,12 @@
 // The nine calls of the FTDI D2XX driver that the programs use, with the driver's own names,
 // types and constants. Two backends implement them behind one dispatch: libftdi1 for the real
-// programmer and the simulated programmer; the choice is made once per process.
+// programmer and the simulated programmer; each program's main installs one.
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include "usblink/seen_device.h"
 
 using DWORD = uint32_t;
 using ULONG = uint32_t;
@@ -59,11 +62,13 @@ struct Ftd2xx_Backend {
   FT_STATUS (*GetQueueStatus)(FT_HANDLE, DWORD*);
   FT_STATUS (*Write)(FT_HANDLE, LPVOID, DWORD, LPDWORD);
   FT_STATUS (*Read)(FT_HANDLE, LPVOID, DWORD, LPDWORD);
+  // Not a D2XX call: every FTDI device the backend sees and whether it can be opened, for the
+  // diagnostics of a failed search. Null when the backend cannot tell.
+  std::vector<Seen_Device> (*Survey)();
 };
 
-// The backend the FT_* calls go to: the simulated programmer when KV9_PROGRAMMER is "sim",
-// libftdi1 otherwise. Decided at the first call and kept for the rest of the process.
-const Ftd2xx_Backend& Ftd2xx_Active_Backend();
-
-// The libftdi1 backend (real USB hardware).
-const Ftd2xx_Backend& Libftdi_Backend();
+// Makes `backend` the one the FT_* calls go to. Until a backend is installed every call fails.
+void Ftd2xx_Install(const Ftd2xx_Backend& backend);
+const Ftd2xx_Backend& Ftd2xx_Installed();
+// The installed backend's survey; empty when it cannot tell.
+std::vector<Seen_Device> Survey_Devices();

@@ -72,7 +72,7 @@ void FormCloseQuery(Kv9& k) {
   bool keep_settings = k.link.Stop_Code < 6;
   if (k.link.Connection == 2) {
     k.link.Reset_Programmer();
-    D2XXUnit::USB_Close();
+    k.link.Close_Programmer();
   }
   if (keep_settings) Write_Settings(k);
   k.host.Pump_Messages();
@@ -133,8 +133,7 @@ void Quit_Func_ButClick(Kv9& k) {
 }
 
 void StaticText3Click(Kv9& k) {
-  if (D2XXUnit::USB_Device_Count == 1) D2XXUnit::USB_Close();
-  k.link.Find_Programmer();
+  k.link.Search_Again();
   Hide_Zif_Sockets(k);
   End_Busy(k);
 }

@@ -63,8 +63,7 @@ void Vxx_TestClick(Kv9& k) {
   k.link.Memo1().Clear();
   k.link.Memo1().Show(false);
   if (k.Test_Step == 1) {
-    if (D2XXUnit::USB_Device_Count == 1) D2XXUnit::USB_Close();
-    k.link.Find_Programmer();
+    k.link.Search_Again();
   }
   const Test_Step& s = kSteps[k.Test_Step];
   k.ui.Caption("Vxx_Test", s.caption);

@@ -32,7 +32,7 @@ void FormCloseQuery(Mcu9& m) {
   m.host.Set_Timer(false, m.link.Timer_Interval());
   if (m.link.Connection == 2) {
     m.link.Reset_Programmer();
-    D2XXUnit::USB_Close();
+    m.link.Close_Programmer();
   }
   // The reset cleared it: an operation whose wait the close interrupted must stop, not go on.
   m.link.Stop_Code = 5;
@@ -53,8 +53,7 @@ void StaticText3Click(Mcu9& m) {
   // A click while an operation waits for a reply would search in the middle of it.
   if (m.Busy) return;
   Busy_State(m);
-  if (D2XXUnit::USB_Device_Count == 1) D2XXUnit::USB_Close();
-  m.link.Find_Programmer();
+  m.link.Search_Again();
   Enable_Step(m);
 }
 

@@ -4,6 +4,7 @@
 
 #include "proglink/console/exit_status.h"
 #include "proglink/console/interrupt.h"
+#include "proglink/device_report.h"
 
 namespace proglink::console {
 
@@ -35,7 +36,7 @@ void Front_End::Shut_Down() {
   Link& link = Program_Link();
   link.Op_Kind = 0;
   if (link.Connection == 2) link.Reset_Programmer();
-  D2XXUnit::USB_Close();
+  link.Close_Programmer();
 }
 
 bool Front_End::Find_Programmer(bool show_lines) {
@@ -104,9 +105,10 @@ int Front_End::Final_Status(int status) {
 }
 
 int Front_End::Probe() {
-  if (!Find_Programmer(true)) return kNoProgrammer;
-  Out() << host.Status() << '\n';
-  return kGood;
+  bool found = Find_Programmer(true);
+  if (found) Out() << host.Status() << '\n';
+  for (const std::string& line : Device_Lines(Survey_Devices())) Out() << line << '\n';
+  return found ? kGood : kNoProgrammer;
 }
 
 int Front_End::Firmware_Update(const std::string& file, const std::function<void()>& start) {

@@ -1,7 +1,7 @@
 // The libftdi1 backend without a programmer attached: every call must fail cleanly.
 #include <gtest/gtest.h>
 
-#include "usblink/ftd2xx.h"
+#include "usblink/ftd2xx_libftdi.h"
 
 namespace {
 

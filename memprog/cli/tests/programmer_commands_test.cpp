@@ -37,12 +37,16 @@ class ProgrammerCommandsTest : public CliTest {
 TEST_F(ProgrammerCommandsTest, ProbeShowsTheSearchAndTheVersion) {
   EXPECT_EQ(Run({"probe"}), 0);
   EXPECT_EQ(out.str(),
-            "FTKV9USB\n56 03 3D 00 00 00 00 00 \nUsb Programmer Found - FirmWare Version 3.61\n");
+            "FTKV9USB\n56 03 3D 00 00 00 00 00 \nUsb Programmer Found - FirmWare Version 3.61\n"
+            "FTDI device 0403:6001 serial FTKV9USB: opened\n");
   progsim::Options none;
   none.serials.clear();
   Plug(none);
   EXPECT_EQ(Run({"probe"}), 3);
-  EXPECT_EQ(Out_Lines().back(), "Programmer Not Found or is no longer present....");
+  std::vector<std::string> lines = Out_Lines();  // the reply dump, the status, the devices
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1], "Programmer Not Found or is no longer present....");
+  EXPECT_EQ(lines[2], "No FTDI device seen");
 }
 
 TEST_F(ProgrammerCommandsTest, IdNamesThePartAndTheLineItWouldPreSelect) {

@@ -260,7 +260,9 @@ TEST_F(Mcu9DeviceTest, FirmwareUpdateFromTheStartAddKey) {
 
 TEST_F(Mcu9DeviceTest, ProbeAndAProgressLineOnATerminal) {
   EXPECT_EQ(Run({"probe"}), 0);
-  EXPECT_EQ(out.str(), "FTKV9USB\nUsb Programmer Found - FirmWare Version 3.61\n");
+  EXPECT_EQ(out.str(),
+            "FTKV9USB\nUsb Programmer Found - FirmWare Version 3.61\n"
+            "FTDI device 0403:6001 serial FTKV9USB: opened\n");
 
   Plug("16F877A");
   Write_Words("image.bin", Words(0x3FFF, 0x1FFF, 0x3FFF));

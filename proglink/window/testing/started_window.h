@@ -13,6 +13,7 @@
 #include <string>
 
 #include "proglink/host.h"
+#include "progsim/ftd2xx_sim.h"
 #include "progsim/programmer.h"
 
 namespace proglink {
@@ -35,6 +36,7 @@ struct Started_Window {
   // the window and waits for the first activation.
   void Create(progsim::Options o) {
     sim = &progsim::Install(o);
+    Ftd2xx_Install(progsim::Backend());
     w = std::make_unique<Window>();
     w->Form().Message_Hook = [this](const std::string& text, proglink::Box) {
       messages << QString::fromStdString(text);
