@@ -11,27 +11,6 @@ class ProgrammerCommandsTest : public CliTest {
     o.id = {mfg, dev};
     return o;
   }
-  // An update file of `packets` firmware packets whose check bytes are right, or off by one.
-  void Firmware_File(const std::string& path, int packets, bool good) {
-    std::vector<uint8_t> f(16);
-    const char sig[] = "Update File\x06";
-    std::copy(sig, sig + 12, f.begin() + 2);
-    uint16_t sum = 0;
-    for (int p = 0; p < packets; ++p) {
-      std::vector<uint8_t> packet = Pattern(2058, static_cast<uint8_t>(p));
-      packet[0] = 0x5A;
-      packet[2] = 0;
-      packet[3] = static_cast<uint8_t>(p);
-      packet[4] = 3;
-      packet[5] = 62;
-      for (size_t i = 8; i < packet.size(); ++i) sum = static_cast<uint16_t>(sum + packet[i]);
-      f.insert(f.end(), packet.begin(), packet.end());
-    }
-    if (!good) ++sum;
-    f[14] = static_cast<uint8_t>(sum >> 8);
-    f[15] = static_cast<uint8_t>(sum);
-    Write(path, f);
-  }
 };
 
 TEST_F(ProgrammerCommandsTest, ProbeShowsTheSearchAndTheVersion) {
