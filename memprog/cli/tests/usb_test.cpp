@@ -95,16 +95,14 @@ TEST_F(Kv9UsbTest, UsbFaultsEndAsALostProgrammerNeverAsSuccess) {
     chip.in_timeouts = c.in_timeouts;
     EXPECT_EQ(Run({"-d", "27C256", "program", "image.bin"}), c.want) << c.what << err.str();
     EXPECT_EQ(Out_Has("Device is Programmed") || Out_Has("Verified"), c.want == 0) << c.what;
-    chip.Unplug();
   }
-  // Nothing on the bus at all.
+  bus.plugged->Unplug();  // nothing on the bus at all
   EXPECT_EQ(Run({"-d", "27C256", "program", "image.bin"}), 3);
   EXPECT_TRUE(Out_Has("Programmer Not Found or is no longer present...."));
 }
 
 TEST_F(Kv9UsbTest, AnotherFtdiDeviceIsListedAndLeftAlone) {
-  Plug(progsim::Options{});
-  usbemu::Emulated_Chip& other = bus.Plug(*sim, {.serial = "A50285BI"});
+  usbemu::Emulated_Chip& other = bus.usb.Plug({.serial = "A50285BI"});
   usbemu::Emulated_Chip& programmer = Plug_Usb({}, {.kernel_driver = true});
   EXPECT_EQ(Run({"probe"}), 0) << err.str();
   EXPECT_TRUE(Out_Has("serial A50285BI: not the programmer, not opened")) << out.str();
