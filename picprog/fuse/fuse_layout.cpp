@@ -10,6 +10,22 @@ constexpr Level Low = Level::Low;
 constexpr Osc_Field Fosc2 = Osc_Field::Fosc2;
 constexpr Osc_Field Fosc3 = Osc_Field::Fosc3;
 
+// The 16F62x and 16F62xA parts: one layout but for their code-protect bits.
+constexpr Fuse_Layout F62x_Layout(int family, uint16_t protect_bits) {
+  return {.families = {family},
+          .base = 0x0200,
+          .osc = Osc_Field::Fosc2_Bit4,
+          .captions = {"", "", "", "Ext Clk"},
+          .wdt = {2},
+          .put = {3, Low},
+          .mclr = {5, Low},
+          .bor = {6},
+          .lvp = {7},
+          .cpee = {8, Low},
+          .protect_off = 0x3C00,
+          .protect_bits = protect_bits};
+}
+
 // One row per layout. Fields:
 //   families      the algorithm families using it
 //   base, keep    the encoder's start: base | (current word & keep)
@@ -88,31 +104,9 @@ constexpr std::array<Fuse_Layout, 24> kLayouts = {{
      .protect_off = 0x3FF0,
      .protect_bits = 0x3F30},
     // The A parts protect their code with bit 13 alone; bits 12..10 are unused there.
-    {.families = {12},
-     .base = 0x0200,
-     .osc = Osc_Field::Fosc2_Bit4,
-     .captions = {"", "", "", "Ext Clk"},
-     .wdt = {2},
-     .put = {3, Low},
-     .mclr = {5, Low},
-     .bor = {6},
-     .lvp = {7},
-     .cpee = {8, Low},
-     .protect_off = 0x3C00,
-     .protect_bits = 0x2000},
+    F62x_Layout(12, 0x2000),
     // Two code-protect pairs, bits 13..12 and 11..10, protect part or all of the code.
-    {.families = {14},
-     .base = 0x0200,
-     .osc = Osc_Field::Fosc2_Bit4,
-     .captions = {"", "", "", "Ext Clk"},
-     .wdt = {2},
-     .put = {3, Low},
-     .mclr = {5, Low},
-     .bor = {6},
-     .lvp = {7},
-     .cpee = {8, Low},
-     .protect_off = 0x3C00,
-     .protect_bits = 0x3C00},
+    F62x_Layout(14, 0x3C00),
     {.families = {13},
      .base = 0x00C0,
      .osc = Fosc2,
