@@ -6,10 +6,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
+#include <sstream>
 
 #include "common/hex.h"
 #include "picprog/catalogue/catalogue.h"
@@ -26,16 +27,25 @@ const fs::path kHeaders = "/usr/share/gputils/header";
 // Symbol names upper-cased, e.g. "_CP_ON" -> 0x1FFF.
 using Symbols = std::map<std::string, uint16_t>;
 
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), ::toupper);
+  return text;
+}
+
+// Lines of the form "_CP_ON  EQU  H'1FFF'  ; comment".
 Symbols Read_Header(const fs::path& file) {
-  static const std::regex kEqu(R"(^\s*(_\w+)\s+EQU\s+H'([0-9A-Fa-f]+)')");
   Symbols symbols;
   std::ifstream in(file);
-  std::smatch m;
   for (std::string line; std::getline(in, line);) {
-    if (!std::regex_search(line, m, kEqu)) continue;
-    std::string name = m[1];
-    std::transform(name.begin(), name.end(), name.begin(), ::toupper);
-    symbols.emplace(name, static_cast<uint16_t>(std::stoul(m[2], nullptr, 16)));
+    std::istringstream words(line);
+    std::string name, equ, value;
+    if (!(words >> name >> equ >> value) || !name.starts_with('_') || Upper(equ) != "EQU" ||
+        !Upper(value).starts_with("H'"))
+      continue;
+    unsigned number = 0;
+    auto [end, error] = std::from_chars(value.data() + 2, value.data() + value.size(), number, 16);
+    if (error == std::errc() && *end == '\'')
+      symbols.emplace(Upper(name), static_cast<uint16_t>(number));
   }
   return symbols;
 }
