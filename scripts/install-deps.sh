@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang
   qt6-base-dev libgl1-mesa-dev libftdi1-dev libgtest-dev
-  srecord binutils xvfb xauth imagemagick fonts-dejavu-core
+  srecord binutils gputils xvfb xauth imagemagick fonts-dejavu-core
 )
 
 missing=()

@@ -22,6 +22,7 @@ std::string Binary(unsigned value, int digits) {
 std::string Set_Fuse(Mcu9& m, uint16_t word) {
   m.Fuse_Word = word;
   Decode(m);
+  const bool partial = m.Fuse.Code_Protection() == Protection::Partial;
   Osc_SettingsClick(m, "Fuse_Settings");
   const uint16_t made = m.Buf()[kConfig_Word];
   if (made == word) return "";
@@ -32,6 +33,7 @@ std::string Set_Fuse(Mcu9& m, uint16_t word) {
   const Fuse_Layout* layout = Find_Fuse_Layout(m.Family);
   if (layout && layout->osc == Osc_Field::Fosc3 && (differ & kFosc3_Bits))
     why += "; the oscillator value " + Binary(word & kFosc3_Bits, 3) + " has no choice there";
+  if (partial) why += "; partial code protection has no choice there";
   return why + ")";
 }
 

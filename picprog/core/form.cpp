@@ -72,7 +72,7 @@ proglink::Form_Design Make() {
          .y = kTop,
          .w = 120,
          .h = 25,
-         .colour = Colour::Red});
+         .colour = Colour::Yellow});
   f.Button("Program_Eprom", "StaticText4", 2, 2, 116, "&Program Device");
   f.Button("Erase_But", "StaticText4", 2, 23, 116, "&Erase Device", "", false);
   f.Button("Verify_Eprom", nullptr, 8, 84, 120, "&Verify Device");
@@ -98,7 +98,7 @@ proglink::Form_Design Make() {
          .y = 56,
          .w = 176,
          .h = 46,
-         .colour = Colour::Red});
+         .colour = Colour::Yellow});
   f.Button("Start_Add", "StaticText5", 2, 2, 172, "Device Start=0000");
   f.Button("End_Add", "StaticText5", 2, 23, 172, "Device End=0000");
   f.Button("EEprom_Begin", "StaticText5", 2, 44, 172, "EE Start=0000", "", false);
@@ -200,6 +200,17 @@ proglink::Form_Design Make() {
          .h = 20,
          .caption = "Fuse = 3FFF",
          .font = Font::Fixed});
+  // Shown while the word protects only part of the code, which no setting of the boxes writes.
+  f.Add({.name = "Partial_Protect",
+         .kind = Kind::Label,
+         .x = 316,
+         .y = 448,
+         .w = 124,
+         .h = 18,
+         .caption = "Partial Protection",
+         .visible = false,
+         .hint = "The word protects part of the code; a click here protects all of it or none.",
+         .colour = Colour::Yellow});
 
   // The right half.
   f.Add({.name = "Memo1",

@@ -33,6 +33,7 @@ void Show_Fuse(Mcu9& m) {
   }
   m.ui.Caption("Fuse_Data", m.Fuse.Fuse_Data());
   m.ui.Visible("Fuse_Data", true);
+  m.ui.Visible("Partial_Protect", m.Fuse.Code_Protection() == Protection::Partial);
 }
 
 void Decode(Mcu9& m) {

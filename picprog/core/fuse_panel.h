@@ -9,7 +9,8 @@
 namespace picprog {
 
 // Shows the Fuse_Editor's state on the controls: captions, checked, enabled, the brown-out
-// groups' visibility and item index, and Fuse_Data.
+// groups' visibility and item index, Fuse_Data, and Partial_Protect while the word's code
+// protection is partial.
 void Show_Fuse(Mcu9& m);
 
 // Decodes Fuse_Word for the selected family into the editor and shows it.

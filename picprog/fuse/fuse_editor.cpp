@@ -35,6 +35,13 @@ Bor_Group Group_Of(Bor_Field f) {
 
 constexpr int kBor_Bit = 6;  // BORV2 follows the brown-out enable
 
+Protection Protection_Of(uint16_t word, const Fuse_Layout* l) {
+  if (!l) return Protection::Off;
+  const uint16_t erased = word & l->protect_bits;
+  if (erased == l->protect_bits) return Protection::Off;
+  return erased == 0 ? Protection::On : Protection::Partial;
+}
+
 }  // namespace
 
 Fuse_Editor::Fuse_Editor(uint16_t& fuse_word, uint16_t& buffer_copy)
@@ -53,9 +60,10 @@ void Fuse_Editor::Show(uint16_t word) {
   fuse_data_ = "Fuse = " + common::Hex(word, 4);
 }
 
-void Fuse_Editor::Store(uint16_t word) {
+void Fuse_Editor::Store(uint16_t word, const Fuse_Layout* layout) {
   fuse_word_ = word;
   buffer_copy_ = word;
+  protection_ = Protection_Of(word, layout);
   Show(word);
 }
 
@@ -70,7 +78,8 @@ void Fuse_Editor::Decode(uint16_t word, int family) {
   for (Check_Box b : {Check_Box::MPEEN, Check_Box::CPMX, Check_Box::LVP})
     Box_(b).caption = Check_Box_Captions[static_cast<size_t>(b)];
 
-  if (const Fuse_Layout* l = Find_Fuse_Layout(family)) {
+  const Fuse_Layout* l = Find_Fuse_Layout(family);
+  if (l) {
     Osc_Set field = Field_Radios(*l);
     for (size_t i = 0; i < kOsc_Radios; ++i)
       radios_[i].enabled = (field & ~l->disabled & (1u << i)) != 0;
@@ -84,7 +93,7 @@ void Fuse_Editor::Decode(uint16_t word, int family) {
       Box_(bb.box).checked = set == (fb.level == Level::High);
       Box_(bb.box).enabled = true;
     }
-    Box_(Check_Box::Protec).checked = (word & l->protect_test) == 0;
+    Box_(Check_Box::Protec).checked = Protection_Of(word, l) != Protection::Off;
 
     // The two-bit value first, then the three-bit one, which wins when it has a radio.
     auto check_if_in_field = [&](unsigned v) {
@@ -101,7 +110,7 @@ void Fuse_Editor::Decode(uint16_t word, int family) {
       g.enabled = l->bor_field != Bor_Field::BORV2_11_10 || ((word >> kBor_Bit) & 1);
     }
   }
-  Store(word);
+  Store(word, l);
   decoding_ = false;
 }
 
@@ -124,7 +133,7 @@ void Fuse_Editor::Encode(int family) {
     w |= static_cast<uint16_t>((g.item_index & 3) << Bor_Shift(l->bor_field));
     if (l->bor_field == Bor_Field::BORV2_11_10) g.enabled = (w >> kBor_Bit) & 1;
   }
-  Store(w);
+  Store(w, l);
 }
 
 void Fuse_Editor::Set_Check(Check_Box b, bool checked, int family) {

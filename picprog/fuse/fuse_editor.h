@@ -15,6 +15,8 @@
 
 namespace picprog {
 
+struct Fuse_Layout;
+
 struct Fuse_Control {
   std::string caption;
   bool checked = false;
@@ -26,6 +28,11 @@ struct Fuse_Group {
   bool enabled = true;
   int item_index = 0;
 };
+
+// The code protection a word gives the part. Partial: some of the part's code-protect bits are
+// 0 and some 1, which Protec shows as on, and which the encoder, protecting all or nothing,
+// never writes.
+enum class Protection { Off, Partial, On };
 
 class Fuse_Editor {
  public:
@@ -40,11 +47,13 @@ class Fuse_Editor {
   const std::string& Fuse_Data() const { return fuse_data_; }
   // True while decoding (the Osc_Settings Tag at 0): encoding does nothing then.
   bool Encoding_Suppressed() const { return decoding_; }
+  // The protection of the word shown; Off for a family without a layout.
+  Protection Code_Protection() const { return protection_; }
 
   // Shows `word` for the family: it becomes Fuse_Word and the buffer copy, the controls the
   // family uses are enabled and checked from their bits, and its captions and brown-out group
-  // are shown. An oscillator value no radio of the family stands for leaves the radio checked
-  // before.
+  // are shown. Protec is checked when any code-protect bit of the part is 0. An oscillator value
+  // no radio of the family stands for leaves the radio checked before.
   void Decode(uint16_t word, int family);
 
   // Builds the word from the controls (the editor's click handler). A family without a layout
@@ -62,7 +71,7 @@ class Fuse_Editor {
   Fuse_Group& Group_(Bor_Group g) { return groups_[static_cast<size_t>(g)]; }
   void Check_Radio(Osc r);
   void Show(uint16_t word);
-  void Store(uint16_t word);
+  void Store(uint16_t word, const Fuse_Layout* layout);
 
   uint16_t& fuse_word_;
   uint16_t& buffer_copy_;
@@ -71,6 +80,7 @@ class Fuse_Editor {
   std::array<Fuse_Group, kBor_Groups> groups_;
   std::string fuse_data_;
   bool decoding_ = false;
+  Protection protection_ = Protection::Off;
 };
 
 }  // namespace picprog

@@ -44,7 +44,7 @@ struct Fuse_Layout {
   Fuse_Bit wdt = {}, put = {}, mclr = {}, bor = {}, lvp = {}, cpee = {}, ieso = {}, fcmen = {},
            wure = {};
   uint16_t protect_off = 0;   // ORed in when Protec is unchecked
-  uint16_t protect_test = 0;  // Protec shows checked when all of these bits are 0
+  uint16_t protect_bits = 0;  // the part's code-protect bits: protected when any of them is 0
   Bor_Field bor_field = Bor_Field::None;
 };
 

@@ -75,6 +75,22 @@ TEST_F(Mcu9FuseTest, FuseDecodesAWordIntoTheEditorsSettings) {
   EXPECT_TRUE(sim->Sent().empty());
 }
 
+TEST_F(Mcu9FuseTest, CodeProtectionShowsOnWhenAnyCodeProtectBitIsClear) {
+  // 16F628A: bit 13 alone protects the code. The editor writes the unused bits 12..10 as 0.
+  EXPECT_EQ(Run({"-d", "16F628A", "fuse", "1FFF"}), 2);
+  EXPECT_EQ(Out_Lines().front(), "Code Protect On: checked");
+  EXPECT_EQ(Out_Lines().back(), "Fuse = 03FF");
+  Run({"-d", "16F628A", "fuse", "3BFF"});  // bit 10 clear: unused there
+  EXPECT_EQ(Out_Lines().front(), "Code Protect On: unchecked");
+
+  // 16F628: three quarters protected, which the editor cannot write.
+  EXPECT_EQ(Run({"-d", "16F628", "fuse", "17FF"}), 2);
+  EXPECT_EQ(Out_Lines().front(), "Code Protect On: checked");
+  EXPECT_EQ(err.str(),
+            "mcu9: the 16F628's fuse editor cannot represent 17FF: its settings for it give 03FF "
+            "(bits 1400 differ; partial code protection has no choice there)\n");
+}
+
 TEST_F(Mcu9FuseTest, FuseSaysWhyAWordDoesNotComeBack) {
   // 011 is no oscillator of the 12C671: the radio of the blank word stays checked.
   EXPECT_EQ(Run({"-d", "12C671", "fuse", "3FFB"}), 2);

@@ -155,6 +155,20 @@ TEST_F(Mcu9Test, TheFuseEditorsClicksEncodeTheWord) {
   EXPECT_EQ(ui("Fuse_Data").caption, "Fuse = 32E4");
 }
 
+TEST_F(Mcu9Test, PartialCodeProtectionIsShownUntilAClickWritesItWhole) {
+  Start_With(78);  // 16F628, family 14: code-protect pairs in bits 13..12 and 11..10
+  EXPECT_FALSE(Visible("Partial_Protect"));
+  m->Buf()[kConfig_Word] = 0x17FF;  // the upper three quarters protected
+  Show_Config_Word(*m);
+  EXPECT_TRUE(ui("Protec").checked);
+  EXPECT_TRUE(Visible("Partial_Protect"));
+  EXPECT_EQ(ui("Fuse_Data").caption, "Fuse = 17FF");
+  m->ui.User_Checked("WDT", false);
+  Osc_SettingsClick(*m, "WDT");
+  EXPECT_EQ(m->Fuse_Word & 0x3C00, 0);
+  EXPECT_FALSE(Visible("Partial_Protect"));
+}
+
 TEST_F(Mcu9Test, AClickOnADisabledControlIsUndoneOnTheWindow) {
   Start_With(1);
   m->ui.User_Checked("LVP", true);  // family 30 has no low-voltage bit

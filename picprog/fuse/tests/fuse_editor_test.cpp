@@ -194,6 +194,9 @@ TEST_F(FuseEditor, CaptionsChangePerFamilyAndComeBack) {
   const Captions plain = {"Low Power", "Xtal", "Hi Speed", "External RC"};
   const std::map<int, Captions> changed = {
       {11, {"Hi Speed", "Ext Clk", "HS PLL", "Ext Clk PLL"}},
+      {12, {"Low Power", "Xtal", "Hi Speed", "Ext Clk"}},
+      {14, {"Low Power", "Xtal", "Hi Speed", "Ext Clk"}},
+      {19, {"Low Power", "Xtal", "Hi Speed", "Ext Clk"}},
       {27, {"Low Power", "Xtal", "Hi Speed", "Ext Clk"}},
       {30, {"Low Power", "Xtal", "Int RC", "External RC"}},
       {31, {"Low Power", "Xtal", "Int RC", "External RC"}},

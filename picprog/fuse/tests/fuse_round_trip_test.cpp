@@ -12,12 +12,12 @@ namespace picprog {
 namespace {
 
 // Per family, the bits its controls show one by one (oscillator, boxes, brown-out voltage, the
-// protect bit where one bit tells it, and the bits family 27 keeps).
+// code-protect bit where the part has only one, and the bits family 27 keeps).
 const std::map<int, uint16_t> kShown = {
-    {1, 0x000F},  {2, 0x000F},  {3, 0x000F},  {5, 0x001F},  {6, 0x001F},
-    {7, 0x001F},  {8, 0x005F},  {9, 0x005F},  {11, 0x001F}, {12, 0x05FF},
-    {13, 0x001F}, {14, 0x05FF}, {16, 0x005F}, {19, 0x0D7F}, {20, 0x0C5F},
-    {22, 0x01DF}, {23, 0x21CF}, {24, 0x005F}, {26, 0x00BF}, {27, 0x31FF},
+    {1, 0x000F},  {2, 0x000F},  {3, 0x0007},  {5, 0x000F},  {6, 0x001F},
+    {7, 0x000F},  {8, 0x004F},  {9, 0x005F},  {11, 0x000F}, {12, 0x21FF},
+    {13, 0x000F}, {14, 0x01FF}, {16, 0x004F}, {19, 0x0C7F}, {20, 0x0C4F},
+    {22, 0x01CF}, {23, 0x21CF}, {24, 0x004F}, {26, 0x009F}, {27, 0x31FF},
     {30, 0x001F}, {31, 0x001F}, {32, 0x0FFF}, {33, 0x1FFF}, {34, 0x002F},
 };
 
