@@ -10,10 +10,11 @@ constexpr Level Low = Level::Low;
 constexpr Osc_Field Fosc2 = Osc_Field::Fosc2;
 constexpr Osc_Field Fosc3 = Osc_Field::Fosc3;
 
-// The 16F62x and 16F62xA parts: one layout but for their code-protect bits.
+// The 16F62x and 16F62xA parts: one layout but for their code-protect bits. Bits the part does
+// not use stay 1 in the base, as its erased word has them.
 constexpr Fuse_Layout F62x_Layout(int family, uint16_t protect_bits) {
   return {.families = {family},
-          .base = 0x0200,
+          .base = static_cast<uint16_t>(0x3E00 & ~protect_bits),
           .osc = Osc_Field::Fosc2_Bit4,
           .captions = {"", "", "", "Ext Clk"},
           .wdt = {2},
@@ -22,7 +23,7 @@ constexpr Fuse_Layout F62x_Layout(int family, uint16_t protect_bits) {
           .bor = {6},
           .lvp = {7},
           .cpee = {8, Low},
-          .protect_off = 0x3C00,
+          .protect_off = protect_bits,
           .protect_bits = protect_bits};
 }
 
@@ -103,7 +104,7 @@ constexpr std::array<Fuse_Layout, 24> kLayouts = {{
      .put = {3, Low},
      .protect_off = 0x3FF0,
      .protect_bits = 0x3F30},
-    // The A parts protect their code with bit 13 alone; bits 12..10 are unused there.
+    // The A parts protect their code with bit 13 alone; bits 12..9 are unused there.
     F62x_Layout(12, 0x2000),
     // Two code-protect pairs, bits 13..12 and 11..10, protect part or all of the code.
     F62x_Layout(14, 0x3C00),

@@ -76,10 +76,10 @@ TEST_F(Mcu9FuseTest, FuseDecodesAWordIntoTheEditorsSettings) {
 }
 
 TEST_F(Mcu9FuseTest, CodeProtectionShowsOnWhenAnyCodeProtectBitIsClear) {
-  // 16F628A: bit 13 alone protects the code. The editor writes the unused bits 12..10 as 0.
-  EXPECT_EQ(Run({"-d", "16F628A", "fuse", "1FFF"}), 2);
+  // 16F628A: bit 13 alone protects the code; its unused bits stay 1.
+  EXPECT_EQ(Run({"-d", "16F628A", "fuse", "1FFF"}), 0) << err.str();
   EXPECT_EQ(Out_Lines().front(), "Code Protect On: checked");
-  EXPECT_EQ(Out_Lines().back(), "Fuse = 03FF");
+  EXPECT_EQ(Out_Lines().back(), "Fuse = 1FFF");
   Run({"-d", "16F628A", "fuse", "3BFF"});  // bit 10 clear: unused there
   EXPECT_EQ(Out_Lines().front(), "Code Protect On: unchecked");
 
