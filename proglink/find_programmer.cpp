@@ -16,8 +16,8 @@ constexpr Screen_Pos kBoxPos{375, 325};
 void Link::Find_Programmer() {
   memo1_.Clear();
   memo1_.Show(true);
-  Stop_Code = 0;
-  Status_Tag = 1;
+  Stop_Code = stop::Go_On;
+  Status_Tag = status_tag::Failed;
   controls_.Colour(kStatus, Colour::Yellow);
   Status("Looking For Programmer");
 
@@ -38,19 +38,19 @@ void Link::Find_Programmer() {
     if (found == kSerial) {
       USB_Set_Timeouts(10000, 100);
       std::memset(USB_Tx_Buf, 0, 7);
-      Connection = 1;
+      Connection = connection::Identifying;
       USB_Tx_Buf[0] = cmd::Identify;
       Send_Packet();
-      if (USB_Rx_Buf[0] == cmd::Identify && USB_Rx_Buf[6] == 0 && Stop_Code == 0) {
+      if (USB_Rx_Buf[0] == cmd::Identify && USB_Rx_Buf[6] == 0 && Stop_Code == stop::Go_On) {
         if (variant_.kv9) {
           memo1_.Add(common::Hex_Dump(USB_Rx_Buf, 8));
           host_.Pump_Messages();
         }
-        Connection = 2;
+        Connection = connection::Ready;
         std::string version = std::to_string(USB_Rx_Buf[1]) + "." +
                               (USB_Rx_Buf[2] < 10 ? "0" : "") + std::to_string(USB_Rx_Buf[2]);
         Status("Usb Programmer Found - FirmWare Version " + version);
-        Status_Tag = 0;
+        Status_Tag = status_tag::Good;
         Fw_Version = USB_Rx_Buf[1] * 256 + USB_Rx_Buf[2];
         if (Fw_Version < variant_.required_version &&
             host_.Ask_Yes_No(std::string("This Software Requires Firmware Version - ") +
@@ -62,7 +62,7 @@ void Link::Find_Programmer() {
     }
   }
 
-  if (found == kSerial && Connection == 2) {
+  if (found == kSerial && Connection == connection::Ready) {
     memo1_.Show(false);
   } else {
     memo1_.Add(common::Hex_Dump(USB_Rx_Buf, 8));

@@ -10,11 +10,11 @@ namespace proglink {
 using namespace D2XXUnit;
 
 Variant Variant::Kv9() {
-  return {true, "Quit_Func_But", 6, 829, "3.61", 3000};
+  return {true, "Quit_Func_But", stop::Time_Out, 829, "3.61", 3000};
 }
 // Win_Mcu9 asks for the version its prompt names, 3.22.
 Variant Variant::Mcu9() {
-  return {false, "Quit_Add", 5, 790, "3.22", 10000};
+  return {false, "Quit_Add", stop::Quit, 790, "3.22", 10000};
 }
 
 Link::Link(Host& host, Controls& controls, Device_Setup& device, Variant variant)
@@ -43,16 +43,16 @@ void Link::Show_Quit_Address(int32_t address) {
 void Link::Lost_On_Write() {
   if (!variant_.kv9) memo1_.Show(true);
   memo1_.Insert(kWriteTimeout);
-  Status_Tag = 1;
+  Status_Tag = status_tag::Failed;
   // Lost before the controls come back, so that the device buttons stay disabled until the
   // programmer is found again.
-  Connection = 0;
-  Stop_Code = 7;
+  Connection = connection::None;
+  Stop_Code = stop::Lost;
   if (Enable_Controls) Enable_Controls();
 }
 
 void Link::Send_Packet() {
-  if (Connection <= 0) return;
+  if (Connection == connection::None) return;
   USB_Tx_Buf[7] = Checksum(USB_Tx_Buf);
   std::memset(USB_Rx_Buf, 0x37, 18);  // a reply that never comes cannot pass for a fresh one
   USB_Purge_Rx();
@@ -77,7 +77,7 @@ void Link::Wait_Reply() {
   for (;;) {
     host_.Pump_Messages();
     status = USB_Queue_Status();
-    if (status != FT_OK || Stop_Code > 0) break;
+    if (status != FT_OK || Stop_Code > stop::Go_On) break;
     if (USB_Rx_Count > 0) {
       host_.Set_Timer(false, timer_interval_);
       USB_Read(Reply_Size + 8);
@@ -90,12 +90,12 @@ void Link::Wait_Reply() {
   if (!variant_.kv9) memo1_.Show(true);
   Log().Insert(std::string(kLostLine) + std::to_string(status) + " USB-" +
                std::to_string(Stop_Code));
-  Status_Tag = 7;
+  Status_Tag = status_tag::Lost;
   Reply_Size = 0;
   Id_Code = 0;
   if (status != FT_OK) {
-    Connection = 0;
-    Stop_Code = 7;
+    Connection = connection::None;
+    Stop_Code = stop::Lost;
   }
   if (Enable_Controls) Enable_Controls();
 }
@@ -105,11 +105,11 @@ void Link::Timer1Timer() {
 }
 
 void Link::Reset_Programmer() {
-  Stop_Code = 0;
+  Stop_Code = stop::Go_On;
   Reply_Size = 0;
   Cur_Add = dev_.Dev_Start_Add;
   Buf_Index = dev_.Buf_Start_Add;
-  if (Connection != 2) return;
+  if (Connection != connection::Ready) return;
   USB_Tx_Buf[0] = cmd::End_Operation;
   Send_Packet();
   USB_Tx_Buf[0] = cmd::Reset;

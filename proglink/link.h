@@ -11,6 +11,7 @@
 #include "proglink/controls.h"
 #include "proglink/host.h"
 #include "proglink/message_area.h"
+#include "proglink/states.h"
 #include "usblink/d2xx_unit.h"
 
 namespace proglink {
@@ -57,13 +58,13 @@ class Link {
   // ---- protocol globals
   uint32_t Write_Len = 8;
   uint32_t Reply_Size = 0;
-  int32_t Stop_Code = 0;
+  int32_t Stop_Code = stop::Go_On;
   int32_t Cur_Add = 0;
   int32_t Buf_Index = 0;
   int32_t Blk_Pos = 0;
-  int32_t Op_Kind = 0;
-  int Connection = 0;  // MainForm.Tag: 0 none, 1 identifying, 2 ready
-  int Status_Tag = 0;  // StaticText3.Tag: 0 good, 1 failure or search, 7 lost
+  int32_t Op_Kind = op_kind::None;
+  int Connection = connection::None;  // MainForm.Tag
+  int Status_Tag = status_tag::Good;  // StaticText3.Tag
   int Fw_Version = 0;
   int Id_Code = 0;  // device code of the last recognised electronic ID
   uint8_t Vcc_Code = 2;

@@ -9,7 +9,7 @@ namespace memprog {
 void Identify_Device(Kv9& k) {
   for (uint8_t method : {1, 2, 4, 8, 16}) {
     // A method the part did not answer in time must not make the next one give up unheard.
-    if (k.link.Stop_Code == 6) k.link.Stop_Code = 0;
+    if (k.link.Stop_Code == proglink::stop::Time_Out) k.link.Stop_Code = proglink::stop::Go_On;
     uint8_t* p = k.link.Packet();
     p[0] = proglink::cmd::Read_Id;
     p[1] = method;

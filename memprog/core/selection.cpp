@@ -12,7 +12,7 @@ namespace memprog {
 void DeviceClick(Kv9& k) {
   k.ui.Visible("Flash_x16", false);
   Begin_Busy(k);
-  if (k.Auto_ID == 1 && k.link.Connection == 2) Identify_Device(k);
+  if (k.Auto_ID == 1 && k.link.Connection == proglink::connection::Ready) Identify_Device(k);
   k.ui.Visible("Device_Box1", true);
 }
 
@@ -92,7 +92,7 @@ void Select_Device(Kv9& k) {
   }
   k.Byte_Order = k.ui["Lo_Hi"].checked ? 0 : 1;
   Show_Ranges(k);
-  k.link.Op_Kind = 0;
+  k.link.Op_Kind = proglink::op_kind::None;
   k.link.Set_Vpp();
 }
 

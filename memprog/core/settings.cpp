@@ -130,7 +130,7 @@ void DefaultClick(Kv9& k) {
     return;
   std::error_code ec;
   std::filesystem::remove(path, ec);
-  k.link.Stop_Code = 6;
+  k.link.Stop_Code = proglink::stop::Time_Out;
   k.host.Close_Window();
 }
 

@@ -5,6 +5,8 @@
 
 namespace memprog {
 
+namespace stop = proglink::stop;
+
 namespace {
 
 struct Test_Step {
@@ -37,9 +39,9 @@ void Show_Trim(Kv9& k, uint8_t value) {
 
 // Applies Cal_Value and stores it at once as the trim of the level in use.
 void Trim(Kv9& k) {
-  k.link.Stop_Code = 0;
+  k.link.Stop_Code = stop::Go_On;
   Send(k, proglink::cmd::Voltage_Test, k.link.Vcc_Code, k.Cal_Value, 7, 0);
-  if (k.link.Stop_Code != 0) {  // not applied: store nothing
+  if (k.link.Stop_Code != stop::Go_On) {  // not applied: store nothing
     k.Trim_Known = false;
     return;
   }
@@ -69,11 +71,11 @@ void Vxx_TestClick(Kv9& k) {
   const Test_Step& s = kSteps[k.Test_Step];
   k.ui.Caption("Vxx_Test", s.caption);
   k.link.Vcc_Code = s.vcc_code;
-  k.link.Stop_Code = 0;  // each step starts afresh, whatever the last one met
+  k.link.Stop_Code = stop::Go_On;  // each step starts afresh, whatever the last one met
   Send(k, proglink::cmd::Voltage_Test, s.vcc_code, 0, s.selector, s.level);
   // Only a trim the programmer reported may be stepped and stored: a reply that never came
   // leaves nothing to adjust.
-  k.Trim_Known = k.link.Stop_Code == 0;
+  k.Trim_Known = k.link.Stop_Code == stop::Go_On;
   if (!k.Trim_Known) return;
   k.Cal_Value = k.link.Reply()[6];
   Show_Trim(k, k.Cal_Value);

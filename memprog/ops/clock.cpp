@@ -7,6 +7,8 @@
 
 namespace memprog {
 
+namespace stop = proglink::stop;
+
 namespace {
 
 // Time_1 .. Time_8 hold the registers at offsets 0x7F8 .. 0x7FF of the top 2K block; Time_9
@@ -34,7 +36,7 @@ void Prg_TimeClick(Kv9& k) {
   proglink::Link& L = k.link;
   Begin_Busy(k);
   L.Status("Programming Time....");
-  L.Op_Kind = 2;
+  L.Op_Kind = proglink::op_kind::Programming;
   L.Begin_Operation();
   L.Write_Len = kClock_Data;
   // The registers are the part's top eight bytes, whatever range the user has set: written
@@ -51,10 +53,10 @@ void Prg_TimeClick(Kv9& k) {
   p[5] = 0;
   p[6] = 7;
   for (int i = 0; i < 9; ++i) p[8 + 2040 + i] = values[i];
-  if (L.Connection == 2)
+  if (L.Connection == proglink::connection::Ready)
     L.Send_Data_Block();
   else
-    L.Stop_Code = 7;
+    L.Stop_Code = stop::Lost;
   Show_Lost_If_Lost(k);
   L.Write_Len = 8;
   End_Busy(k);
@@ -63,20 +65,20 @@ void Prg_TimeClick(Kv9& k) {
 void Read_TimeClick(Kv9& k) {
   proglink::Link& L = k.link;
   Begin_Busy(k);
-  L.Op_Kind = 1;
+  L.Op_Kind = proglink::op_kind::Reading;
   L.Begin_Operation();
   L.Status("Reading Clock....");
   // The top block of the part, read in full, however far the user's range reaches.
   const int32_t end = k.Dev_End_Add;
   k.Dev_End_Add = k.Dev_Last_Add;
   L.Cur_Add = k.Dev_Last_Add & 0xFFF800;
-  if (L.Connection == 2)
+  if (L.Connection == proglink::connection::Ready)
     L.Read_Block();
   else
-    L.Stop_Code = 7;
+    L.Stop_Code = stop::Lost;
   k.Dev_End_Add = end;
   // Fields are filled, and the clock called read, only from a reply that came.
-  if (L.Stop_Code == 0) {
+  if (L.Stop_Code == stop::Go_On) {
     for (int i = 0; i < 9; ++i) {
       uint32_t at = kRead_Offsets[i];
       uint8_t b = at < L.Reply_Size ? L.Reply()[8 + at] : 0;

@@ -9,10 +9,12 @@
 
 namespace memprog {
 
+namespace stop = proglink::stop;
+
 namespace {
 
-constexpr int kVerdict_Erased = 0;
-constexpr int kVerdict_Not_Erased = 1;
+constexpr int kVerdict_Erased = proglink::status_tag::Good;
+constexpr int kVerdict_Not_Erased = proglink::status_tag::Failed;
 constexpr int kErase_Timeout_Ms = 40000;
 constexpr int kRead_Timeout_Ms = 1000;
 
@@ -36,7 +38,7 @@ const Sector_List kSector_Lists[] = {
 };
 
 bool Gave_Up(Kv9& k) {
-  return k.link.Stop_Code > 0;
+  return k.link.Stop_Code > stop::Go_On;
 }
 
 // The erase reply's status byte: bit 7 erased, else bit 5 failed; neither leaves the verdict.
@@ -71,22 +73,22 @@ void Erase_Then_Check(Kv9& k) {
   Begin_Busy(k);
   k.link.Status("Checking to see if Device is erased....");
   k.ui.Enabled("Quit_Func_But", true);
-  k.link.Op_Kind = 1;
+  k.link.Op_Kind = proglink::op_kind::Reading;
   k.link.Begin_Operation();
   proglink::Link& L = k.link;
-  while (L.Stop_Code == 0) {
+  while (L.Stop_Code == stop::Go_On) {
     L.Read_Block();
-    if (L.Stop_Code != 0) break;
+    if (L.Stop_Code != stop::Go_On) break;
     const uint8_t* data = L.Reply() + 8;
     do {
       if (data[L.Blk_Pos] != 0xFF) {
-        L.Stop_Code = 2;
+        L.Stop_Code = stop::Not_Blank;
         L.Status_Tag = kVerdict_Not_Erased;
         break;
       }
       ++L.Blk_Pos;
       L.Next_Address();
-    } while (L.Stop_Code == 0 && L.Blk_Pos < static_cast<int32_t>(L.Reply_Size));
+    } while (L.Stop_Code == stop::Go_On && L.Blk_Pos < static_cast<int32_t>(L.Reply_Size));
   }
 }
 
@@ -130,7 +132,7 @@ void Zeros_Then_Erase(Kv9& k) {
   uint8_t* p = L.Packet();
   std::memset(p + 8, 0x00, 2048);
   L.Cur_Add = 0;
-  while (L.Stop_Code == 0) {
+  while (L.Stop_Code == stop::Go_On) {
     L.Show_Quit_Address(L.Cur_Add);
     auto a = static_cast<uint32_t>(L.Cur_Add);
     p[0] = proglink::cmd::Program_Block;
@@ -142,16 +144,17 @@ void Zeros_Then_Erase(Kv9& k) {
     p[6] = 0;
     L.Cur_Add += 2048;
     L.Send_Data_Block();
-    if (L.Reply()[6] == 0xFF) L.Stop_Code = 5;
-    if (L.Stop_Code == 0 && L.Cur_Add >= last) ++L.Stop_Code;  // a failure keeps its code
+    if (L.Reply()[6] == 0xFF) L.Stop_Code = stop::Quit;
+    // A failure keeps its code.
+    if (L.Stop_Code == stop::Go_On && L.Cur_Add >= last) L.Stop_Code = stop::End_Of_Range;
   }
   L.Status("Erasing Device....");
   L.Write_Len = 8;
-  if (L.Stop_Code > 4) {
+  if (L.Stop_Code >= stop::Quit) {
     L.Status_Tag = kVerdict_Not_Erased;
     return;
   }
-  L.Stop_Code = 0;
+  L.Stop_Code = stop::Go_On;
   auto end = static_cast<uint32_t>(last);
   p[0] = proglink::cmd::Erase;
   p[3] = static_cast<uint8_t>(end >> 16);
@@ -167,12 +170,12 @@ void Erase_ButClick(Kv9& k) {
   Begin_Busy(k);
   L.Status("Erasing Device....");
   L.Status_Tag = kVerdict_Erased;
-  L.Op_Kind = 2;
+  L.Op_Kind = proglink::op_kind::Programming;
   L.Begin_Operation();
   // Without an identified programmer the status bytes would be stale: judge nothing.
-  if (L.Connection != 2) {
-    L.Stop_Code = 7;
-    L.Status_Tag = 7;
+  if (L.Connection != proglink::connection::Ready) {
+    L.Stop_Code = stop::Lost;
+    L.Status_Tag = proglink::status_tag::Lost;
   }
   L.Set_Timer_Interval(kErase_Timeout_Ms);
   if (!Gave_Up(k)) {
@@ -213,7 +216,8 @@ void Erase_ButClick(Kv9& k) {
   if (L.Status_Tag == kVerdict_Erased) L.Status("Device is Erased....");
   if (L.Status_Tag == kVerdict_Not_Erased) L.Status("Device is NOT Erased....");
   // A time-out or a loss leaves the erase unknown: the user must find the programmer again.
-  if (L.Stop_Code == 6 || L.Stop_Code == 7) L.Status(proglink::Link::kLostStatus);
+  if (L.Stop_Code == stop::Time_Out || L.Stop_Code == stop::Lost)
+    L.Status(proglink::Link::kLostStatus);
   End_Busy(k);
 }
 
@@ -226,7 +230,7 @@ void Security_ListClick(Kv9& k, int item) {
   Begin_Busy(k);
   if (item >= 0 && item <= 2) {
     proglink::Link& L = k.link;
-    L.Op_Kind = 2;
+    L.Op_Kind = proglink::op_kind::Programming;
     L.Begin_Operation();
     uint8_t* p = L.Packet();
     p[0] = proglink::cmd::Program_Security;
@@ -239,9 +243,9 @@ void Security_ListClick(Kv9& k, int item) {
       p[2] = kBits[item][0];
       p[3] = kBits[item][1];
     }
-    if (L.Connection == 2) L.Send_Packet();
+    if (L.Connection == proglink::connection::Ready) L.Send_Packet();
     // A bit is reported programmed only when the programmer took the command.
-    if (L.Connection == 2 && L.Stop_Code == 0)
+    if (L.Connection == proglink::connection::Ready && L.Stop_Code == stop::Go_On)
       L.Status("Security Bit " + std::to_string(item + 1) + " has been programmed...");
     else
       L.Status(proglink::Link::kLostStatus);

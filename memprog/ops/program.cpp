@@ -8,6 +8,8 @@
 
 namespace memprog {
 
+namespace stop = proglink::stop;
+
 namespace {
 
 constexpr proglink::Screen_Pos kQuestion_Pos{375, 300};
@@ -53,13 +55,13 @@ void Program_EpromClick(Kv9& k) {
   }
   if (!Range_Fits_Buffer(k)) {
     L.Status("Device DID NOT Program....");
-    L.Status_Tag = 1;
+    L.Status_Tag = proglink::status_tag::Failed;
     End_Busy(k);
     return;
   }
   L.Status("Programming Device from Buffer....");
   k.ui.Enabled("Quit_Func_But", true);
-  L.Op_Kind = 2;
+  L.Op_Kind = proglink::op_kind::Programming;
   L.Begin_Operation();
   if (k.Protect_Type == 5) {
     L.Write_Len = 8;
@@ -69,13 +71,14 @@ void Program_EpromClick(Kv9& k) {
     L.Send_Packet();
   }
   // Without an identified programmer nothing can be programmed: say so instead of pretending.
-  if (L.Connection != 2 && L.Stop_Code == 0) L.Stop_Code = 7;
+  if (L.Connection != proglink::connection::Ready && L.Stop_Code == stop::Go_On)
+    L.Stop_Code = stop::Lost;
 
   const uint32_t block = k.Dev_End_Add < 0x7FF ? static_cast<uint32_t>(k.Dev_End_Add + 1) : 2048;
   const uint8_t* buffer = k.Image_Buffer.get();
   const int32_t flip = k.Byte_Order != 0 ? 1 : 0;
   L.Set_Timer_Interval(kProgram_Timeout_Ms);
-  while (L.Stop_Code == 0) {
+  while (L.Stop_Code == stop::Go_On) {
     L.Show_Quit_Address(L.Cur_Add);
     // The last block carries only the bytes left, so that nothing outside the range is written.
     int64_t left = int64_t{k.Dev_End_Add} - L.Cur_Add + 1;
@@ -90,23 +93,23 @@ void Program_EpromClick(Kv9& k) {
       ++L.Buf_Index;
     }
     L.Send_Data_Block();
-    if (L.Reply()[6] == 0xFF) L.Stop_Code = 5;
+    if (L.Reply()[6] == 0xFF) L.Stop_Code = stop::Quit;
     // The end of the range counts only after a block that went through: a failure keeps its
     // own code (a lost programmer must not read as a time-out, nor a time-out as a loss).
-    if (L.Stop_Code == 0 && L.Cur_Add > k.Dev_End_Add) ++L.Stop_Code;
+    if (L.Stop_Code == stop::Go_On && L.Cur_Add > k.Dev_End_Add) L.Stop_Code = stop::End_Of_Range;
   }
   L.Set_Timer_Interval(kRead_Timeout_Ms);
   L.Write_Len = 8;
 
-  if (L.Stop_Code <= 4) {
+  if (L.Stop_Code < stop::Quit) {
     L.Status("Device is Programmed....");
   } else {
     L.Status("Device DID NOT Program....");
-    L.Status_Tag = 1;
+    L.Status_Tag = proglink::status_tag::Failed;
     k.host.Show_Message("Device DID NOT Program....", proglink::Box::Information, {});
   }
   Show_Lost_If_Lost(k);
-  if (k.Auto_Verify == 1 && L.Stop_Code < 5) Verify(k);
+  if (k.Auto_Verify == 1 && L.Stop_Code < stop::Quit) Verify(k);
   End_Busy(k);
 }
 

@@ -7,17 +7,16 @@
 
 namespace memprog {
 
-namespace {
+namespace stop = proglink::stop;
+namespace status_tag = proglink::status_tag;
 
-constexpr int kVerdict_Good = 0;
-constexpr int kVerdict_Conflict = 1;
-constexpr int kVerdict_Mismatch = 2;
+namespace {
 
 // Steps 1 to 3 of every read-type run. A run started without an identified programmer cannot
 // read anything: it ends as a lost programmer rather than judging a stale reply buffer.
 void Begin_Read(Kv9& k, const char* status, bool clear_memo) {
   Begin_Busy(k);
-  k.link.Op_Kind = 1;
+  k.link.Op_Kind = proglink::op_kind::Reading;
   k.link.Begin_Operation();
   k.ui.Enabled("Quit_Func_But", true);
   k.link.Status(status);
@@ -25,9 +24,9 @@ void Begin_Read(Kv9& k, const char* status, bool clear_memo) {
     k.link.Memo1().Clear();
     k.link.Memo1().Show(true);
   }
-  if (k.link.Connection != 2 && k.link.Stop_Code == 0) {
-    k.link.Stop_Code = 7;
-    k.link.Status_Tag = 7;
+  if (k.link.Connection != proglink::connection::Ready && k.link.Stop_Code == stop::Go_On) {
+    k.link.Stop_Code = stop::Lost;
+    k.link.Status_Tag = status_tag::Lost;
   }
 }
 
@@ -36,16 +35,16 @@ void Begin_Read(Kv9& k, const char* status, bool clear_memo) {
 template <typename Work>
 void Read_Range(Kv9& k, bool swap_bytes, Work&& work) {
   proglink::Link& L = k.link;
-  while (L.Stop_Code == 0) {
+  while (L.Stop_Code == stop::Go_On) {
     L.Read_Block();
-    if (L.Stop_Code != 0) break;
+    if (L.Stop_Code != stop::Go_On) break;
     const uint8_t* data = L.Reply() + 8;
     const int32_t flip = swap_bytes ? 1 : 0;
     do {
       work(data[L.Blk_Pos ^ flip]);
       ++L.Blk_Pos;
       L.Next_Address();
-    } while (L.Stop_Code == 0 && L.Blk_Pos < static_cast<int32_t>(L.Reply_Size));
+    } while (L.Stop_Code == stop::Go_On && L.Blk_Pos < static_cast<int32_t>(L.Reply_Size));
   }
 }
 
@@ -63,7 +62,7 @@ void Insert_Mismatch(Kv9& k, std::string line) {
 }  // namespace
 
 void Show_Lost_If_Lost(Kv9& k) {
-  if (k.link.Stop_Code == 7) k.link.Status(proglink::Link::kLostStatus);
+  if (k.link.Stop_Code == stop::Lost) k.link.Status(proglink::Link::kLostStatus);
 }
 
 void Blank_ChkClick(Kv9& k) {
@@ -77,11 +76,11 @@ void Blank_ChkClick(Kv9& k) {
     line += " FOUND-";
     common::Append_Hex(line, b, 2);
     Insert_Mismatch(k, std::move(line));
-    k.link.Status_Tag = kVerdict_Mismatch;
+    k.link.Status_Tag = status_tag::Mismatch;
   });
-  if (k.link.Status_Tag == kVerdict_Mismatch) k.link.Status("Device is NOT Erased....");
-  if (k.link.Status_Tag == kVerdict_Good) k.link.Status("Device is Erased....");
-  if (k.link.Status_Tag < kVerdict_Mismatch) k.link.Memo1().Show(false);
+  if (k.link.Status_Tag == status_tag::Mismatch) k.link.Status("Device is NOT Erased....");
+  if (k.link.Status_Tag == status_tag::Good) k.link.Status("Device is Erased....");
+  if (k.link.Status_Tag < status_tag::Mismatch) k.link.Memo1().Show(false);
   Show_Lost_If_Lost(k);
   End_Busy(k);
 }
@@ -95,7 +94,7 @@ void Move_EpromClick(Kv9& k) {
   });
   // Stopped or timed out before the end of the range, the buffer holds only part of the
   // device: the run keeps its running text rather than claim the device was moved.
-  if (k.link.Stop_Code == 1) k.link.Status("Device Has Been Moved to Buffer....");
+  if (k.link.Stop_Code == stop::End_Of_Range) k.link.Status("Device Has Been Moved to Buffer....");
   Checksum(k);
   Show_Lost_If_Lost(k);
   End_Busy(k);
@@ -128,16 +127,17 @@ void Verify(Kv9& k) {
     line += " FOUND-";
     common::Append_Hex(line, b, 2);
     Insert_Mismatch(k, std::move(line));
-    k.link.Status_Tag = kVerdict_Mismatch;
+    k.link.Status_Tag = status_tag::Mismatch;
   });
   if (differ > 0)
     k.link.Memo1().Insert(std::to_string(differ) + " bytes differ, " + std::to_string(need_erase) +
                           (k.Blank_Value == 0
                                ? " of them need a bit lowered from 1 to 0 (erase first)"
                                : " of them need a bit raised from 0 to 1 (erase first)"));
-  if (k.link.Status_Tag == kVerdict_Mismatch) k.link.Status("Device Did NOT Verify to Buffer....");
-  if (k.link.Status_Tag == kVerdict_Good) k.link.Status("Device Verified to Buffer....");
-  if (k.link.Status_Tag < kVerdict_Mismatch) k.link.Memo1().Show(false);
+  if (k.link.Status_Tag == status_tag::Mismatch)
+    k.link.Status("Device Did NOT Verify to Buffer....");
+  if (k.link.Status_Tag == status_tag::Good) k.link.Status("Device Verified to Buffer....");
+  if (k.link.Status_Tag < status_tag::Mismatch) k.link.Memo1().Show(false);
   Show_Lost_If_Lost(k);
 }
 
@@ -155,13 +155,13 @@ void CompareClick(Kv9& k) {
     if (!In_Buffer(at)) return;
     uint8_t want = buffer[at];
     if (Needs_Erase(k, want, b)) {
-      k.link.Stop_Code = 1;
-      k.link.Status_Tag = kVerdict_Conflict;
+      k.link.Stop_Code = stop::End_Of_Range;
+      k.link.Status_Tag = status_tag::Failed;
     }
   });
-  if (k.link.Status_Tag == kVerdict_Conflict) k.link.Status("Device CAN NOT be Reprogrammed....");
+  if (k.link.Status_Tag == status_tag::Failed) k.link.Status("Device CAN NOT be Reprogrammed....");
   // A stopped or failed comparison has not looked at every byte: it claims nothing.
-  else if (k.link.Status_Tag == kVerdict_Good)
+  else if (k.link.Status_Tag == status_tag::Good)
     k.link.Status("Device Can be Reprogrammed....");
   Show_Lost_If_Lost(k);
   End_Busy(k);

@@ -20,7 +20,7 @@ void FormActivate(Mcu9& m) {
   m.Activated = true;
   m.host.Pump_Messages();
   m.Fuse_Blank = 0x3FFF;
-  m.link.Connection = 0;
+  m.link.Connection = proglink::connection::None;
   Read_Settings(m);
   m.link.Find_Programmer();
   Enable_Step(m);
@@ -61,7 +61,7 @@ void StaticText3Click(Mcu9& m) {
 bool Start_AddKeyPress(Mcu9& m, char key) {
   if (std::toupper(static_cast<unsigned char>(key)) != kFlash_Update_Key) return false;
   // Without a programmer the update would send nothing and then judge a stale reply.
-  if (m.link.Connection == 2) m.link.Flash_Update();
+  if (m.link.Connection == proglink::connection::Ready) m.link.Flash_Update();
   return true;
 }
 

@@ -12,9 +12,12 @@ constexpr int kLong_Timeout_Ms = 40000;
 constexpr uint8_t kProgram_Vcc = 2;
 constexpr uint8_t kVerify_Vcc[] = {0, 2, 66};  // V_Verify: "3 Volts", "5 Volts", "6 Volts"
 
-constexpr int kTag_Good = 0;
-constexpr int kTag_Failed = 1;
-constexpr int kTag_Lost = 7;
+namespace stop = proglink::stop;
+namespace connection = proglink::connection;
+
+constexpr int kTag_Good = proglink::status_tag::Good;
+constexpr int kTag_Failed = proglink::status_tag::Failed;
+constexpr int kTag_Lost = proglink::status_tag::Lost;
 
 uint8_t Verify_Vcc(const Mcu9& m) {
   return m.Verify_Volts >= 0 && m.Verify_Volts < 3 ? kVerify_Vcc[m.Verify_Volts] : kProgram_Vcc;
@@ -33,7 +36,8 @@ void Begin(Mcu9& m, const char* during, bool show_memo, uint8_t vcc) {
   }
   m.link.Vcc_Code = vcc;
   Pic_Begin(m);
-  if (m.link.Connection != 2 && m.link.Stop_Code == 0) m.link.Stop_Code = 7;
+  if (m.link.Connection != connection::Ready && m.link.Stop_Code == stop::Go_On)
+    m.link.Stop_Code = stop::Lost;
 }
 
 void End(Mcu9& m) {
@@ -42,7 +46,7 @@ void End(Mcu9& m) {
 }
 
 bool Lost(const Mcu9& m) {
-  return m.link.Stop_Code == 7 || m.link.Connection != 2;
+  return m.link.Stop_Code == stop::Lost || m.link.Connection != connection::Ready;
 }
 
 void Outcome(Mcu9& m, const char* text, int tag) {
@@ -184,7 +188,7 @@ void Verify_EEClick(Mcu9& m) {
 }
 
 void Quit_AddClick(Mcu9& m) {
-  m.link.Stop_Code = 5;
+  m.link.Stop_Code = stop::Quit;
 }
 
 }  // namespace picprog

@@ -96,7 +96,7 @@ void Program_Words(Mcu9& m, Selectors s, uint16_t count, uint32_t write_len) {
   m.link.Reply_Size = 0;
   m.link.Send_Packet();
   m.link.Write_Len = 8;
-  if (!Stopped(m) && proglink::Link::Reply()[6] != 0) m.link.Stop_Code = 5;
+  if (!Stopped(m) && proglink::Link::Reply()[6] != 0) m.link.Stop_Code = proglink::stop::Quit;
 }
 
 void Pause_Ms(int ms) {

@@ -46,7 +46,7 @@ bool Front_End::Find_Programmer(bool show_lines) {
   link.Find_Programmer();
   Idle();
   host.Hold_Lines(false);
-  bool found = link.Connection == 2;
+  bool found = link.Connection == connection::Ready;
   for (const std::string& line : host.Take_Held_Lines()) {
     if (show_lines)
       Out() << line << '\n';

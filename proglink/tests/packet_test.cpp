@@ -38,7 +38,7 @@ TEST_F(LinkTest, BytesACommandDoesNotSetKeepWhatThePreviousPacketLeft) {
 TEST_F(LinkTest, NothingIsSentWithoutAConnection) {
   sim = &progsim::Install({});
   std::memset(D2XXUnit::USB_Rx_Buf, 0xA5, 32);
-  link.Connection = 0;
+  link.Connection = proglink::connection::None;
   Link::Packet()[0] = cmd::Identify;
   link.Send_Packet();
   link.Reset_Programmer();
@@ -148,10 +148,10 @@ TEST_F(LinkTest, ResetSendsEndAndResetAndThePromSetUpForFamilies80To86) {
   Connect();
   dev.Dev_Start_Add = 0x10;
   dev.Buf_Start_Add = 0x20;
-  link.Stop_Code = 3;
+  link.Stop_Code = proglink::stop::Quit;
   dev.Family = 4;
   link.Reset_Programmer();
-  EXPECT_EQ(link.Stop_Code, 0);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::Go_On);
   EXPECT_EQ(link.Cur_Add, 0x10);
   EXPECT_EQ(link.Buf_Index, 0x20);
   ASSERT_EQ(Sent().size(), 2u);
@@ -170,9 +170,9 @@ TEST_F(LinkTest, NextAddressCountsTheEndAfterHandlingTheLastByte) {
   dev.Dev_End_Add = 5;
   link.Cur_Add = 4;
   link.Next_Address();
-  EXPECT_EQ(link.Stop_Code, 0);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::Go_On);
   link.Next_Address();
-  EXPECT_EQ(link.Stop_Code, 1);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::End_Of_Range);
   EXPECT_EQ(link.Cur_Add, 6);
   EXPECT_EQ(link.Buf_Index, 2);
 }

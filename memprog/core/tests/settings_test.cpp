@@ -84,7 +84,7 @@ TEST_F(Kv9Test, ALineThatIsNotANumberStopsTheStartUp) {
   EXPECT_EQ(host.messages[0].text, "'two' is not a valid integer value");
   EXPECT_EQ(host.messages[0].kind, proglink::Box::Error);
   EXPECT_EQ(k->File_Type, 1);  // applied before the bad line
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_EQ(sim->Packets_Written(), 0u);  // no search until the status text is clicked
 }
 
@@ -134,7 +134,7 @@ TEST_F(Kv9Test, ResetDefaultsDeletesTheFileAndClosingDoesNotWriteItAgain) {
 
 TEST_F(Kv9Test, ClosingAfterATimedOutOperationStillWritesTheSettings) {
   Start();
-  k->link.Stop_Code = 6;
+  k->link.Stop_Code = proglink::stop::Time_Out;
   k->link.Reset_Programmer();  // every operation ends with it
   FormCloseQuery(*k);
   EXPECT_TRUE(fs::exists("Win_KV9.Cfg"));

@@ -330,12 +330,13 @@ TEST_F(EraseTest, AZeroBlockThatFailsStopsBeforeTheErase) {
 TEST_F(EraseTest, QuitDuringTheEraseLeavesTheRunningText) {
   Select_For_Erase(kAm29F010);
   host.on_pump = [&](int) {
-    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x40) k->link.Stop_Code = 5;
+    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x40)
+      k->link.Stop_Code = proglink::stop::Quit;
   };
   Erase_ButClick(*k);
   EXPECT_EQ(Status(), "Erasing Device....");
   EXPECT_EQ(Log_Line(), "Programmer no longer present... PortStatus-0 USB-5");
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
   EXPECT_TRUE(Enabled("Erase_But"));
   EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
 }
@@ -345,7 +346,7 @@ TEST_F(EraseTest, QuitDuringTheCheckLeavesTheCheckingText) {
   int reads = 0;
   host.on_pump = [&](int) {
     if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20 && ++reads == 4)
-      k->link.Stop_Code = 5;
+      k->link.Stop_Code = proglink::stop::Quit;
   };
   Erase_ButClick(*k);
   EXPECT_EQ(Status(), "Checking to see if Device is erased....");
@@ -357,7 +358,7 @@ TEST_F(EraseTest, ATimeOutAsksForTheProgrammerToBeFoundAgain) {
   Erase_ButClick(*k);
   EXPECT_EQ(Status(), "Programmer no longer present, Click Here to Find Programmer....");
   EXPECT_EQ(Log_Line(), "Programmer no longer present... PortStatus-0 USB-6");
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
 }
 
 TEST_F(EraseTest, ATimeOutInASectorListSendsNoFurtherSector) {
@@ -373,7 +374,7 @@ TEST_F(EraseTest, ALostProgrammerDisablesTheDeviceButtons) {
   EXPECT_EQ(Sent_With(0x30).size(), 19u);
   EXPECT_TRUE(Sent_With(0x40).empty());
   EXPECT_EQ(Status(), "Programmer no longer present, Click Here to Find Programmer....");
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_FALSE(Enabled("Erase_But"));
   EXPECT_TRUE(Enabled("Load_But"));
 }

@@ -146,18 +146,18 @@ TEST_F(OpsTest, QuitDuringABlockReadEndsTheRunWithTheLogLine) {
   int reads = 0;
   host.on_pump = [&](int) {
     if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20 && ++reads == 3)
-      k->link.Stop_Code = 5;  // the Quit button
+      k->link.Stop_Code = proglink::stop::Quit;  // the Quit button
   };
   Move_EpromClick(*k);
   EXPECT_EQ(k->link.Memo2().Lines().front(), "Programmer no longer present... PortStatus-0 USB-5");
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
   EXPECT_LT(Sent_With(0x20).size(), 16u);
   EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
 }
 
 TEST_F(OpsTest, AStoppedCompareClaimsNothing) {
   Select(k27C256);
-  host.on_pump = [&](int) { k->link.Stop_Code = 5; };
+  host.on_pump = [&](int) { k->link.Stop_Code = proglink::stop::Quit; };
   CompareClick(*k);
   EXPECT_EQ(Status(), "Comparing Device for Re-Progamablity....");
 }
@@ -168,7 +168,7 @@ TEST_F(OpsTest, LostProgrammerEndsTheRunWithTheLostText) {
   Select(k27C256, o);
   Verify_EpromClick(*k);
   EXPECT_EQ(Status(), "Programmer no longer present, Click Here to Find Programmer....");
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_FALSE(Enabled("Verify_Eprom"));
   EXPECT_TRUE(Enabled("Load_But"));
 }

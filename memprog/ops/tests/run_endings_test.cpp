@@ -27,7 +27,7 @@ TEST_F(RunEndingsTest, LosingTheProgrammerAtTheLastBlockSaysItIsLost) {
   Program_EpromClick(*k);
   EXPECT_EQ(Sent_With(0x30).size(), 15u);
   EXPECT_EQ(Status(), kLost);
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_EQ(host.Message_Texts(), std::vector<std::string>{"Device DID NOT Program...."});
 }
 
@@ -35,7 +35,7 @@ TEST_F(RunEndingsTest, ATimeOutAtTheLastBlockIsNotALostProgrammer) {
   Select_With_Fault(k27C256, progsim::Fault::Silent, 4 + 16);
   Program_EpromClick(*k);
   EXPECT_EQ(Status(), "Device DID NOT Program....");
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
   EXPECT_TRUE(Enabled("Program_Eprom"));
 }
 
@@ -44,7 +44,7 @@ TEST_F(RunEndingsTest, LosingTheProgrammerAtTheLastZeroBlockSaysItIsLost) {
   Erase_ButClick(*k);
   EXPECT_TRUE(Sent_With(0x40).empty());
   EXPECT_EQ(Status(), kLost);
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
 }
 
 TEST_F(RunEndingsTest, AProgrammerLostDuringARunLeavesQuitOff) {
@@ -60,7 +60,7 @@ TEST_F(RunEndingsTest, AProgrammerLostInTheClosingResetLeavesTheDeviceButtonsOff
   Select_With_Fault(k27C256, progsim::Fault::Lose, 4 + 16 + 1);  // 0x1E after the last read
   Blank_ChkClick(*k);
   EXPECT_EQ(Status(), "Device is Erased....");  // the check itself went through
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   for (const char* b : {"Program_Eprom", "Verify_Eprom", "Blank_Chk", "Quit_Func_But"})
     EXPECT_FALSE(Enabled(b)) << b;
   EXPECT_TRUE(Enabled("Load_But"));
@@ -76,7 +76,8 @@ TEST_F(RunEndingsTest, AReadThatStopsEarlyDoesNotSayTheDeviceWasMoved) {
   // Stopped with Quit.
   Select(k27C256);
   host.on_pump = [&](int) {
-    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20) k->link.Stop_Code = 5;
+    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20)
+      k->link.Stop_Code = proglink::stop::Quit;
   };
   Move_EpromClick(*k);
   EXPECT_EQ(Status(), "Moving Device to Buffer....");

@@ -28,7 +28,7 @@ TEST_F(PicOpsTest, AFailedBlockFailsTheRunAndNothingMoreIsProgrammed) {
   Program_EpromClick(*m);
   EXPECT_EQ(Status(), "Device DID NOT Program...");
   EXPECT_EQ(m->Failure, 1);
-  EXPECT_EQ(m->link.Status_Tag, 1);
+  EXPECT_EQ(m->link.Status_Tag, proglink::status_tag::Failed);
   EXPECT_EQ(m->ui["StaticText3"].colour, proglink::Colour::Red);
   EXPECT_EQ(Sent_With(0x30).size(), 2u);
   EXPECT_TRUE(Sent_With(0x22).empty());  // no configuration area after it
@@ -92,7 +92,7 @@ TEST_F(PicOpsTest, ATimeOutDuringVerifyStopsItWithoutAVerdictOfSuccess) {
   Silence(*sim, 0x20, 3);
   Verify_EpromClick(*m);
   EXPECT_EQ(Status(), "Verify Stopped Before the End...");
-  EXPECT_EQ(m->link.Status_Tag, 1);
+  EXPECT_EQ(m->link.Status_Tag, proglink::status_tag::Failed);
   EXPECT_TRUE(m->link.Memo1().Visible());
   EXPECT_EQ(Memo().front(), "Programmer no longer present... PortStatus-0 USB-5");
   auto codes = Codes();
@@ -133,8 +133,8 @@ TEST_F(PicOpsTest, ALostProgrammerEndsTheRunAndTheNextRunSendsNothing) {
   Socket(k16F877, {{Fault::Lose, 8}});
   Blank_ChkClick(*m);
   EXPECT_EQ(Status(), proglink::Link::kLostStatus);
-  EXPECT_EQ(m->link.Status_Tag, 7);
-  EXPECT_EQ(m->link.Connection, 0);
+  EXPECT_EQ(m->link.Status_Tag, proglink::status_tag::Lost);
+  EXPECT_EQ(m->link.Connection, proglink::connection::None);
 
   sim->Clear_Log();
   Buf().fill(0x1111);
