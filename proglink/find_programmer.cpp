@@ -9,10 +9,6 @@ namespace proglink {
 
 using namespace D2XXUnit;
 
-namespace {
-constexpr Screen_Pos kBoxPos{375, 325};
-}
-
 void Link::Find_Programmer() {
   memo1_.Clear();
   memo1_.Show(true);
@@ -56,7 +52,7 @@ void Link::Find_Programmer() {
             host_.Ask_Yes_No(std::string("This Software Requires Firmware Version - ") +
                                  variant_.required_text +
                                  "\r\nDo You Want to Flash Update the Programmer ?",
-                             kBoxPos))
+                             kBox_Pos))
           Flash_Update();
       }
     }
@@ -67,7 +63,7 @@ void Link::Find_Programmer() {
   } else {
     memo1_.Add(common::Hex_Dump(USB_Rx_Buf, 8));
     host_.Show_Message("The Quillon Programmer III Could Not Be Found....", Box::Information,
-                       kBoxPos);
+                       kBox_Pos);
     Status("Programmer Not Found or is no longer present....");
   }
   timer_interval_ = 1000;

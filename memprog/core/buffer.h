@@ -21,7 +21,7 @@ inline int64_t Buffer_Position(int prg_type, int64_t i) {
 }
 
 inline bool In_Buffer(int64_t index) {
-  return index >= 0 && index < kImageSize;
+  return index >= 0 && index < kImage_Size;
 }
 
 // The last buffer index the device range covers: Dev_End_Add, or 2 x Dev_End_Add + 1 when the

@@ -8,7 +8,7 @@ namespace memprog {
 
 namespace {
 
-constexpr proglink::Screen_Pos kBox_Pos{375, 325};
+using proglink::kBox_Pos;
 
 struct File_Kind {
   const char* caption;  // File_But

@@ -7,13 +7,12 @@
 #include <string>
 
 #include "memprog/editor/buffer_editor.h"
+#include "memprog/image_size.h"
 #include "proglink/controls.h"
 #include "proglink/host.h"
 #include "proglink/link.h"
 
 namespace memprog {
-
-constexpr uint32_t kImageSize = 0x1000000;  // 16 MiB
 
 struct Kv9 : proglink::Device_Setup {
   explicit Kv9(proglink::Host& host);

@@ -71,7 +71,7 @@ void Show_Ranges(Kv9& k) {
 
 void Checksum(Kv9& k) {
   int64_t first = std::max<int64_t>(k.Dev_Start_Add, 0);
-  int64_t last = std::min<int64_t>(Range_End_Index(k), kImageSize - 1);
+  int64_t last = std::min<int64_t>(Range_End_Index(k), kImage_Size - 1);
   uint32_t sum = 0;
   const uint8_t* b = k.Image_Buffer.get();
   for (int64_t i = first; i <= last; ++i) sum += b[i];
@@ -143,7 +143,7 @@ void FillBoxClick(Kv9& k, int item) {
     return;
   }
   if (item == 0 || item == 1) {
-    std::memset(k.Image_Buffer.get(), item == 0 ? 0x00 : 0xFF, kImageSize);
+    std::memset(k.Image_Buffer.get(), item == 0 ? 0x00 : 0xFF, kImage_Size);
     Checksum(k);
   }
   End_Busy(k);
@@ -154,7 +154,7 @@ bool Fill_EditKeyPress(Kv9& k, char key) {
   if (key != '\r') return common::Is_Hex_Entry_Char(key);
   std::string text = k.ui["Fill_Edit"].caption;
   if (auto v = common::Parse_Hex(text); v && !text.empty())
-    std::memset(k.Image_Buffer.get(), static_cast<uint8_t>(*v), kImageSize);
+    std::memset(k.Image_Buffer.get(), static_cast<uint8_t>(*v), kImage_Size);
   Checksum(k);
   End_Busy(k);
   return false;

@@ -6,6 +6,7 @@
 #include "memprog/core/main_form.h"
 #include "memprog/ops/read_ops.h"
 #include "proglink/commands.h"
+#include "proglink/programming_timeout.h"
 
 namespace memprog {
 
@@ -15,8 +16,6 @@ namespace {
 
 constexpr int kVerdict_Erased = proglink::status_tag::Good;
 constexpr int kVerdict_Not_Erased = proglink::status_tag::Failed;
-constexpr int kErase_Timeout_Ms = 40000;
-constexpr int kRead_Timeout_Ms = 1000;
 
 // The sectors of the sector-by-sector erase types, and the reply bits that mean failure.
 struct Sector_List {
@@ -177,8 +176,8 @@ void Erase_ButClick(Kv9& k) {
     L.Stop_Code = stop::Lost;
     L.Status_Tag = proglink::status_tag::Lost;
   }
-  L.Set_Timer_Interval(kErase_Timeout_Ms);
   if (!Gave_Up(k)) {
+    proglink::Programming_Timeout wait(L);
     switch (k.Erase_Type) {
       case 1:
       case 2:
@@ -212,7 +211,6 @@ void Erase_ButClick(Kv9& k) {
         break;  // 16 to 19: nothing to do
     }
   }
-  L.Set_Timer_Interval(kRead_Timeout_Ms);
   if (L.Status_Tag == kVerdict_Erased) L.Status("Device is Erased....");
   if (L.Status_Tag == kVerdict_Not_Erased) L.Status("Device is NOT Erased....");
   // A time-out or a loss leaves the erase unknown: the user must find the programmer again.

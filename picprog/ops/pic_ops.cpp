@@ -2,13 +2,12 @@
 
 #include "picprog/ops/pic_packets.h"
 #include "picprog/ops/routines.h"
+#include "proglink/programming_timeout.h"
 
 namespace picprog {
 
 namespace {
 
-// Programming and erasing wait this long for a reply: a 1024-word block of EPROM takes seconds.
-constexpr int kLong_Timeout_Ms = 40000;
 constexpr uint8_t kProgram_Vcc = 2;
 constexpr uint8_t kVerify_Vcc[] = {0, 2, 66};  // V_Verify: "3 Volts", "5 Volts", "6 Volts"
 
@@ -72,21 +71,6 @@ void Compare_Outcome(Mcu9& m, const char* good, const char* bad, const char* sto
   m.link.Memo1().Show(false);
 }
 
-// Programming and erasing wait longer for their replies.
-class Long_Timeout {
- public:
-  explicit Long_Timeout(Mcu9& m) : m_(m), saved_(m.link.Timer_Interval()) {
-    m.link.Set_Timer_Interval(kLong_Timeout_Ms);
-  }
-  ~Long_Timeout() { m_.link.Set_Timer_Interval(saved_); }
-  Long_Timeout(const Long_Timeout&) = delete;
-  Long_Timeout& operator=(const Long_Timeout&) = delete;
-
- private:
-  Mcu9& m_;
-  int saved_;
-};
-
 }  // namespace
 
 void Blank_ChkClick(Mcu9& m) {
@@ -133,7 +117,7 @@ void Program_EpromClick(Mcu9& m) {
   if (!r) return;
   Begin(m, "Programming Device from Buffer...", false, kProgram_Vcc);
   {
-    Long_Timeout wait(m);
+    proglink::Programming_Timeout wait(m.link);
     Program(m, r->program);
   }
   if (Stopped(m) || Lost(m)) {
@@ -151,7 +135,7 @@ void Erase_ButClick(Mcu9& m) {
   Begin(m, "Eraseing Device...", false, kProgram_Vcc);
   Erase_Result result;
   {
-    Long_Timeout wait(m);
+    proglink::Programming_Timeout wait(m.link);
     result = Erase(m, r->erase);
   }
   if (result == Erase_Result::Declined)
@@ -165,7 +149,7 @@ void Prg_EEClick(Mcu9& m) {
   if (!Find_Routines(m.Family) || EE_Words(m) == 0) return;
   Begin(m, "Verifying Device to Buffer....", false, kProgram_Vcc);
   {
-    Long_Timeout wait(m);
+    proglink::Programming_Timeout wait(m.link);
     Program_EE(m);
   }
   // Said after the programmer's answer, not before the transfer.
