@@ -4,6 +4,7 @@
 
 #include "common/hex.h"
 #include "proglink/commands.h"
+#include "proglink/packet_fields.h"
 
 namespace proglink {
 
@@ -115,8 +116,7 @@ void Link::Reset_Programmer() {
   USB_Tx_Buf[0] = cmd::Reset;
   Send_Packet();
   USB_Reset();
-  // The PROM adapter needs its supply and set-up between operations.
-  if (variant_.kv9 && dev_.Family >= 80 && dev_.Family <= 86) {
+  if (dev_.Prom_Adapter) {
     USB_Tx_Buf[0] = cmd::Set_Voltages;
     USB_Tx_Buf[1] = 0x42;
     USB_Tx_Buf[2] = 4;
@@ -134,13 +134,8 @@ void Link::Read_Block() {
   auto a = static_cast<uint32_t>(Cur_Add);
   USB_Tx_Buf[0] = cmd::Read_Block;
   USB_Tx_Buf[1] = static_cast<uint8_t>(a >> 24);
-  USB_Tx_Buf[2] = static_cast<uint8_t>(a >> 16);
-  USB_Tx_Buf[3] = static_cast<uint8_t>(a >> 8);
-  USB_Tx_Buf[4] = static_cast<uint8_t>(a);
-  USB_Tx_Buf[5] = static_cast<uint8_t>(Reply_Size >> 8);
-  USB_Tx_Buf[6] = static_cast<uint8_t>(Reply_Size);
-  if (dev_.Clock_Type == 2) USB_Tx_Buf[3] |= 0x20;  // A13 high for the M48T08/18/58
-  if (dev_.Device_Code == 227) USB_Tx_Buf[3] = static_cast<uint8_t>((a >> 8) | 0x60);
+  Put_Block_Address(a);
+  Put_Count(USB_Tx_Buf, Reply_Size);
   Send_Packet();
   Blk_Pos = 0;
 }
@@ -153,6 +148,11 @@ void Link::Begin_Operation() {
   USB_Tx_Buf[3] = static_cast<uint8_t>(dev_.Prog_Pulse);
   USB_Tx_Buf[4] = static_cast<uint8_t>(dev_.Page_Size);  // 256 goes out as 0
   Send_Packet();
+}
+
+void Link::Put_Block_Address(uint32_t address) {
+  Put_Address(USB_Tx_Buf, address);
+  USB_Tx_Buf[3] |= dev_.High_Address_Bits;
 }
 
 void Link::Next_Address() {

@@ -30,7 +30,7 @@ struct Variant {
 };
 
 // The selected device and address ranges, as far as the link uses them (Win_KV9's block
-// reads, voltages and operation start; the start address of both programs).
+// requests, voltages and operation start; the start address of both programs).
 struct Device_Setup {
   int32_t Dev_Start_Add = 0;
   int32_t Dev_End_Add = 0;
@@ -38,7 +38,10 @@ struct Device_Setup {
   int Family = 0;       // algorithm family, the Device button's Tag
   int Vpp_Select = 1;   // Vpp_But's Tag
   int Device_Code = 0;  // Device_Box1's Tag
-  int Clock_Type = 0;   // Prg_Time's Tag
+  // Bits held high in bits 8..15 of every block address (address lines A13, A14).
+  uint8_t High_Address_Bits = 0;
+  // The part sits in the PROM adapter, which needs its supply and set-up after every reset.
+  bool Prom_Adapter = false;
   int32_t Prog_Pass = 1;
   int32_t Prog_Pulse = 1;
   int32_t Page_Size = 0;
@@ -94,6 +97,8 @@ class Link {
   void Set_Vpp();
   void Begin_Operation();
   void Next_Address();
+  // A block request's address, bytes 2..4, with the device's high address bits.
+  void Put_Block_Address(uint32_t address);
 
   // ---- search and firmware
   void Find_Programmer();

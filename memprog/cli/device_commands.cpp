@@ -58,12 +58,14 @@ int Blank_Command(const Arguments&, Session& s) {
 }
 
 int Erase_Command(const Arguments&, Session& s) {
-  if (s.k.Erase_Type == 0) return Not_For_Device(s, "cannot be erased electrically");
+  if (s.k.Erase_Type == Erase_Type::No_Erase)
+    return Not_For_Device(s, "cannot be erased electrically");
   return Alone(s, Erase_ButClick);
 }
 
 int Security_Command(const Arguments& a, Session& s) {
-  if (s.k.Security_Type == 0) return Not_For_Device(s, "has no security bits");
+  if (s.k.Security_Type == Security_Type::No_Security)
+    return Not_For_Device(s, "has no security bits");
   if (!s.Find_Programmer()) return kNoProgrammer;
   int item = a.operands[0][0] - '1';  // "Program Bit 1" is the first item of the list
   s.Run(

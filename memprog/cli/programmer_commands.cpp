@@ -57,7 +57,7 @@ int Id_Command(const Arguments&, Session& s) {
 
 int Clock_Command(const Arguments& a, Session& s) {
   Kv9& k = s.k;
-  if (k.Clock_Type == 0) return Not_For_Device(s, "has no clock");
+  if (k.Clock_Type == Clock_Type::No_Clock) return Not_For_Device(s, "has no clock");
   bool write = a.operands[0] == "write";
   if (write)
     for (int i = 0; i < 9; ++i)

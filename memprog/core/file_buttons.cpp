@@ -49,7 +49,8 @@ File_Ranges Ranges_Of(const Kv9& k) {
   r.Hex_Start_Add = k.Hex_Start_Add;
   r.Hex_End_Add = k.Hex_End_Add;
   r.Hex_Offset = k.Hex_Offset;
-  r.Prg_Type = k.Prg_Type >= 0 && k.Prg_Type <= 2 ? k.Prg_Type : 0;
+  const auto prg_type = static_cast<int>(k.Prg_Type);
+  r.Prg_Type = prg_type >= 0 && prg_type <= 2 ? prg_type : 0;
   return r;
 }
 

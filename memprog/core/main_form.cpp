@@ -42,7 +42,7 @@ void FormCreate(Kv9& k) {
   k.Prog_Pass = 1;
   k.link.Write_Len = 8;
   k.link.Reply_Size = 0;
-  k.Prg_Type = 0;
+  k.Prg_Type = Program_Type::Byte;
   k.ui.Caption("Device", "No Device");
   k.Vpp_Select = 1;
   k.Hex_Start_Add = 0;

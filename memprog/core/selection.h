@@ -16,6 +16,6 @@ void Prg_TypeClick(Kv9& k, int index);
 void Flash_x16Click(Kv9& k);
 
 // The Prg_Type_But caption of a program type.
-const char* Prg_Type_Caption(int prg_type);
+const char* Prg_Type_Caption(Program_Type prg_type);
 
 }  // namespace memprog

@@ -1,9 +1,9 @@
 #include "memprog/ops/clock.h"
 
 #include "common/hex.h"
+#include "memprog/core/kv9_packets.h"
 #include "memprog/core/main_form.h"
 #include "memprog/ops/read_ops.h"
-#include "proglink/commands.h"
 
 namespace memprog {
 
@@ -17,7 +17,6 @@ const char* const kFields[9] = {"Time_1", "Time_2", "Time_3", "Time_4", "Time_5"
                                 "Time_6", "Time_7", "Time_8", "Time_9"};
 constexpr uint32_t kRead_Offsets[9] = {0x7F8, 0x7F9, 0x7FA, 0x7FB, 0x7FC,
                                        0x7FD, 0x7FE, 0x7FF, 0x7F1};
-constexpr uint32_t kClock_Data = 2049;
 
 }  // namespace
 
@@ -38,23 +37,11 @@ void Prg_TimeClick(Kv9& k) {
   L.Status("Programming Time....");
   L.Op_Kind = proglink::op_kind::Programming;
   L.Begin_Operation();
-  L.Write_Len = kClock_Data;
   // The registers are the part's top eight bytes, whatever range the user has set: written
   // below a narrowed end they would overwrite the user's data.
   L.Cur_Add = k.Dev_Last_Add - 7;
-  auto a = static_cast<uint32_t>(L.Cur_Add);
-  uint8_t* p = L.Packet();
-  p[0] = proglink::cmd::Write_Clock;
-  p[1] = 0;
-  p[2] = static_cast<uint8_t>(a >> 16);
-  p[3] = static_cast<uint8_t>(a >> 8);
-  p[4] = static_cast<uint8_t>(a);
-  if (k.Clock_Type == 2) p[3] |= 0x20;
-  p[5] = 0;
-  p[6] = 7;
-  for (int i = 0; i < 9; ++i) p[8 + 2040 + i] = values[i];
   if (L.Connection == proglink::connection::Ready)
-    L.Send_Data_Block();
+    Send_Clock(k, static_cast<uint32_t>(L.Cur_Add), values);
   else
     L.Stop_Code = stop::Lost;
   Show_Lost_If_Lost(k);

@@ -2,9 +2,9 @@
 
 #include "common/hex.h"
 #include "memprog/core/buffer.h"
+#include "memprog/core/kv9_packets.h"
 #include "memprog/core/main_form.h"
 #include "memprog/ops/read_ops.h"
-#include "proglink/commands.h"
 #include "proglink/programming_timeout.h"
 
 namespace memprog {
@@ -12,21 +12,6 @@ namespace memprog {
 namespace stop = proglink::stop;
 
 namespace {
-
-// Fills the block header for the block at Cur_Add with `count` data bytes.
-void Block_Header(Kv9& k, uint32_t count) {
-  uint8_t* p = k.link.Packet();
-  auto a = static_cast<uint32_t>(k.link.Cur_Add);
-  p[0] = proglink::cmd::Program_Block;
-  p[1] = 0;
-  p[2] = static_cast<uint8_t>(a >> 16);
-  p[3] = static_cast<uint8_t>(a >> 8);
-  p[4] = static_cast<uint8_t>(a);
-  p[5] = static_cast<uint8_t>(count >> 8);
-  p[6] = static_cast<uint8_t>(count);
-  if (k.Clock_Type == 2) p[3] |= 0x20;
-  if (k.Device_Code == 227) p[3] = static_cast<uint8_t>((a >> 8) | 0x60);
-}
 
 // The blocks of the device range, each with the bytes the buffer holds for it, until the end of
 // the range or a stop.
@@ -42,15 +27,14 @@ void Program_Blocks(Kv9& k) {
     int64_t left = int64_t{k.Dev_End_Add} - L.Cur_Add + 1;
     if (left <= 0) break;
     uint32_t count = static_cast<uint32_t>(std::min<int64_t>(block, left));
-    L.Write_Len = count;
-    Block_Header(k, count);
+    auto address = static_cast<uint32_t>(L.Cur_Add);
     uint8_t* data = L.Packet() + 8;
     for (uint32_t i = 0; i < count; ++i) {
       data[i] = buffer[Buffer_Position(k.Prg_Type, L.Buf_Index ^ flip)];
       ++L.Cur_Add;
       ++L.Buf_Index;
     }
-    L.Send_Data_Block();
+    Send_Program_Block(k, address, count);
     if (L.Reply()[6] == 0xFF) L.Stop_Code = stop::Quit;
     // The end of the range counts only after a block that went through: a failure keeps its
     // own code (a lost programmer must not read as a time-out, nor a time-out as a loss).
@@ -90,13 +74,7 @@ void Program_EpromClick(Kv9& k) {
   k.ui.Enabled("Quit_Func_But", true);
   L.Op_Kind = proglink::op_kind::Programming;
   L.Begin_Operation();
-  if (k.Protect_Type == 5) {
-    L.Write_Len = 8;
-    uint8_t* p = L.Packet();
-    p[0] = proglink::cmd::Erase;
-    for (int i = 1; i <= 6; ++i) p[i] = 0;
-    L.Send_Packet();
-  }
+  if (k.Protect_Type == Protect_Type::Protect_Command) Send_Protect_Command(k);
   // Without an identified programmer nothing can be programmed: say so instead of pretending.
   if (L.Connection != proglink::connection::Ready && L.Stop_Code == stop::Go_On)
     L.Stop_Code = stop::Lost;

@@ -103,7 +103,7 @@ void Move_EpromClick(Kv9& k) {
 void Verify(Kv9& k) {
   Begin_Read(k, "Verifying Device to Buffer....", true);
   const uint8_t* buffer = k.Image_Buffer.get();
-  const bool clock = k.Clock_Type != 0;
+  const bool clock = k.Clock_Type != Clock_Type::No_Clock;
   const int32_t clock_first = k.Dev_Last_Add - 7;  // the part's top registers, not the range's
   uint64_t differ = 0, need_erase = 0;
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
@@ -115,7 +115,7 @@ void Verify(Kv9& k) {
     ++differ;
     if (Needs_Erase(k, want, b)) ++need_erase;
     std::string line;
-    if (k.Prg_Type == 0) {
+    if (k.Prg_Type == Program_Type::Byte) {
       common::Append_Hex(line, static_cast<uint32_t>(k.link.Cur_Add), 5);
     } else {
       common::Append_Hex(line, static_cast<uint64_t>(at), 5);

@@ -83,11 +83,10 @@ TEST_F(LinkTest, ByteOneOfABlockReadIsSetOnlyFromSixteenMegabytesUp) {
 TEST_F(LinkTest, BlockReadFlagsForTheClockPartsAndThe52B33H) {
   Connect();
   dev.Dev_End_Add = 0x1FFF;
-  dev.Clock_Type = 2;
+  dev.High_Address_Bits = 0x20;  // A13, the M48T08/18/58
   link.Cur_Add = 0x1800;
   link.Read_Block();
-  dev.Clock_Type = 0;
-  dev.Device_Code = 227;
+  dev.High_Address_Bits = 0x60;  // A13 and A14, the 52B33H
   link.Read_Block();
   auto sent = Sent();
   EXPECT_EQ(sent[0][3], 0x38);
@@ -159,6 +158,7 @@ TEST_F(LinkTest, ResetSendsEndAndResetAndThePromSetUpForFamilies80To86) {
   EXPECT_EQ(Sent()[1].Code(), 0x53);
   sim->Clear_Log();
   dev.Family = 83;
+  dev.Prom_Adapter = true;
   link.Reset_Programmer();
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 4u);

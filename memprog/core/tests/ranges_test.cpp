@@ -108,11 +108,11 @@ TEST_F(RangesTest, ChecksumOfByteAndWordRanges) {
   EXPECT_EQ(k->Chk_Sum, 0x8000);
   EXPECT_EQ(ui()["Chk_Sum_But"].caption, "CheckSum=8000");
   EXPECT_EQ(k->Buffer_Loaded, 1);
-  k->Prg_Type = 1;
+  k->Prg_Type = Program_Type::Word_Even_High;
   Checksum(*k);
   EXPECT_EQ(ui()["Chk_Sum_But"].caption, "CheckSum=0000");
   k->Buf_Start_Add = 0x100;  // takes no part
-  k->Prg_Type = 0;
+  k->Prg_Type = Program_Type::Byte;
   Checksum(*k);
   EXPECT_EQ(k->Chk_Sum, 0x8000);
 }
@@ -120,7 +120,7 @@ TEST_F(RangesTest, ChecksumOfByteAndWordRanges) {
 TEST_F(RangesTest, ChecksumOfTheLargestDeviceInWordModeStaysInTheBuffer) {
   k->Dev_Start_Add = 0;
   k->Dev_End_Add = 0xFFFFFF;
-  k->Prg_Type = 2;
+  k->Prg_Type = Program_Type::Word_Odd_Low;
   std::memset(k->Image_Buffer.get(), 1, kImage_Size);
   Checksum(*k);  // 2 x end + 1 is far past the buffer: only the buffer is summed
   EXPECT_EQ(k->Chk_Sum, static_cast<uint16_t>(kImage_Size));

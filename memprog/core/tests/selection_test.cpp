@@ -56,7 +56,7 @@ TEST_F(SelectionTest, EveryLineOfTheTimekeeperGroupSelectsTheSameEntry) {
     Choose(line);
     EXPECT_EQ(k->Device_Code, 211) << line;
     EXPECT_EQ(ui()["Device"].caption, "M48T08/18/58");
-    EXPECT_EQ(k->Clock_Type, 2);
+    EXPECT_EQ(k->Clock_Type, Clock_Type::Timekeeper_A13_High);
     EXPECT_TRUE(Visible("T_Keeper"));
     EXPECT_TRUE(Visible("Prg_Time"));
     EXPECT_TRUE(Visible("Read_Time"));
@@ -170,7 +170,7 @@ TEST_F(SelectionTest, ProgramTypeListSetsTheSplitAndItsCaption) {
   EXPECT_TRUE(Visible("Prg_Type"));
   EXPECT_FALSE(Enabled("Device"));
   Prg_TypeClick(*k, 2);
-  EXPECT_EQ(k->Prg_Type, 2);
+  EXPECT_EQ(k->Prg_Type, Program_Type::Word_Odd_Low);
   EXPECT_EQ(ui()["Prg_Type_But"].caption, "Word Odd/Low");
   EXPECT_FALSE(Visible("Prg_Type"));
   EXPECT_TRUE(Enabled("Device"));

@@ -33,7 +33,7 @@ TEST_F(Kv9Test, SettingsRoundTripThroughTheFileWithCrLf) {
   EXPECT_EQ(ui()["Device"].caption, "27C256");
   EXPECT_EQ(k->File_Type, 1);
   EXPECT_EQ(ui()["File_But"].caption, "Intel Hex File");
-  EXPECT_EQ(k->Prg_Type, 1);
+  EXPECT_EQ(k->Prg_Type, Program_Type::Word_Even_High);
   EXPECT_EQ(ui()["Prg_Type_But"].caption, "Word Even/High");
   EXPECT_EQ(k->Vpp_Select, 3);
   EXPECT_EQ(k->Auto_Verify, 0);
@@ -101,7 +101,7 @@ TEST_F(Kv9Test, ValuesOutOfRangeAreKeptButHarmless) {
   Start();
   EXPECT_EQ(k->File_Type, 9);
   EXPECT_EQ(ui()["File_But"].caption, "Binary File");
-  EXPECT_EQ(k->Prg_Type, 7);
+  EXPECT_EQ(static_cast<int>(k->Prg_Type), 7);
   EXPECT_EQ(ui()["Prg_Type_But"].caption, "Byte Program");
   k->link.Set_Vpp();  // the caption follows at the next voltage set-up
   EXPECT_EQ(ui()["Vpp_But"].caption, "Vpp = 12");

@@ -215,7 +215,7 @@ TEST_F(EraseTest, TheLastSectorsFailureBitsDecideTheVerdict) {
 TEST_F(EraseTest, MicrosGetTheVppCommandThenTheEraseCommand) {
   for (int code : {kAT89C51, kAT89C51RC, kP89C51, -13}) {
     Select_For_Erase(code < 0 ? kAT89C51 : code);
-    if (code < 0) k->Erase_Type = 13;  // no entry uses it; it erases as the micros do
+    if (code < 0) k->Erase_Type = Erase_Type::Vpp_Unused;  // erases as the micros do
     sim->Chip().Poke(0x20, 0x00);
     Erase_ButClick(*k);
     auto run = After_Begin();
@@ -254,11 +254,12 @@ TEST_F(EraseTest, AFailureTheProgrammerReportsIsNeverShownAsErased) {
 }
 
 TEST_F(EraseTest, ErasesThatDoNothingSendNothing) {
-  for (int type : {16, 17, 18, 19}) {
+  for (Erase_Type type : {Erase_Type::Unused_16, Erase_Type::Unused_17, Erase_Type::Unused_18,
+                          Erase_Type::Unused_19}) {
     Select_For_Erase(k27C256);
     k->Erase_Type = type;
     Erase_ButClick(*k);
-    EXPECT_EQ(After_Begin().size(), 2u) << type;  // only the end reset
+    EXPECT_EQ(After_Begin().size(), 2u) << static_cast<int>(type);  // only the end reset
   }
 }
 
