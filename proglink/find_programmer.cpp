@@ -9,7 +9,7 @@ namespace proglink {
 
 using namespace D2XXUnit;
 
-void Link::Find_Programmer() {
+Outcome Link::Find_Programmer() {
   memo1_.Clear();
   memo1_.Show(true);
   Stop_Code = stop::Go_On;
@@ -58,7 +58,8 @@ void Link::Find_Programmer() {
     }
   }
 
-  if (found == kSerial && Connection == connection::Ready) {
+  const bool identified = found == kSerial && Connection == connection::Ready;
+  if (identified) {
     memo1_.Show(false);
   } else {
     memo1_.Add(common::Hex_Dump(USB_Rx_Buf, 8));
@@ -67,6 +68,7 @@ void Link::Find_Programmer() {
     Status("Programmer Not Found or is no longer present....");
   }
   timer_interval_ = 1000;
+  return {.verdict = identified ? Verdict::Good : Verdict::Lost};
 }
 
 }  // namespace proglink

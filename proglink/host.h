@@ -65,7 +65,8 @@ enum class Field {
   Caret,
 };
 
-enum class Memo_Event { Cleared, Inserted, Added, Shown, Hidden };
+// Logged: a line of the link's log inserted as the first line.
+enum class Memo_Event { Cleared, Inserted, Added, Logged, Shown, Hidden };
 
 struct Window_Geometry {
   int width = 0, height = 0, top = 0, left = 0;

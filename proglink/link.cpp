@@ -41,9 +41,16 @@ void Link::Show_Quit_Address(int32_t address) {
                     variant_.kv9 ? "&Quit = " + common::Hex(a, 5) : common::Hex(a & 0xFFFF, 4));
 }
 
+void Link::Log_In_Memo1(std::string line) {
+  if (&Log() == &memo1_)
+    memo1_.Insert_Log(std::move(line));
+  else
+    memo1_.Insert(std::move(line));
+}
+
 void Link::Lost_On_Write() {
   if (!variant_.kv9) memo1_.Show(true);
-  memo1_.Insert(kWriteTimeout);
+  Log_In_Memo1(kWriteTimeout);
   Status_Tag = status_tag::Failed;
   // Lost before the controls come back, so that the device buttons stay disabled until the
   // programmer is found again.
@@ -67,7 +74,7 @@ void Link::Send_Packet() {
 void Link::Send_Data_Block() {
   USB_Tx_Buf[7] = Checksum(USB_Tx_Buf);
   uint32_t n = Write_Len + 8;
-  if (USB_Write(n) < n) memo1_.Insert(kWriteTimeout);
+  if (USB_Write(n) < n) Log_In_Memo1(kWriteTimeout);
   Reply_Size = 0;
   Wait_Reply();
 }
@@ -89,8 +96,8 @@ void Link::Wait_Reply() {
   USB_Rx_Buf[6] = 0x55;
   host_.Set_Timer(false, timer_interval_);
   if (!variant_.kv9) memo1_.Show(true);
-  Log().Insert(std::string(kLostLine) + std::to_string(status) + " USB-" +
-               std::to_string(Stop_Code));
+  Log().Insert_Log(std::string(kLostLine) + std::to_string(status) + " USB-" +
+                   std::to_string(Stop_Code));
   Status_Tag = status_tag::Lost;
   Reply_Size = 0;
   Id_Code = 0;
@@ -103,6 +110,22 @@ void Link::Wait_Reply() {
 
 void Link::Timer1Timer() {
   Stop_Code = variant_.timer_stop_code;
+}
+
+void Link::Quit() {
+  Stop_Code = stop::Quit;
+  Quit_Clicked = true;
+}
+
+void Link::Clear_Status() {
+  Status_Tag = status_tag::Good;
+  Quit_Clicked = false;
+}
+
+Verdict Link::Run_Verdict(Verdict judged) const {
+  if (Connection != connection::Ready) return Verdict::Lost;
+  if (Status_Tag == status_tag::Lost) return Quit_Clicked ? Verdict::Stopped : Verdict::Time_Out;
+  return judged;
 }
 
 void Link::Reset_Programmer() {

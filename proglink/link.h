@@ -11,6 +11,7 @@
 #include "proglink/controls.h"
 #include "proglink/host.h"
 #include "proglink/message_area.h"
+#include "proglink/outcome.h"
 #include "proglink/states.h"
 #include "usblink/d2xx_unit.h"
 
@@ -68,6 +69,7 @@ class Link {
   int32_t Op_Kind = op_kind::None;
   int Connection = connection::None;  // MainForm.Tag
   int Status_Tag = status_tag::Good;  // StaticText3.Tag
+  bool Quit_Clicked = false;          // since the status tag was last cleared
   int Fw_Version = 0;
   int Id_Code = 0;  // device code of the last recognised electronic ID
   uint8_t Vcc_Code = 2;
@@ -88,6 +90,14 @@ class Link {
   void Send_Data_Block();
   void Wait_Reply();
   void Timer1Timer();
+  // The Quit button: the running operation stops at its next block or reply wait.
+  void Quit();
+  // A run starts with a good status tag and no Quit.
+  void Clear_Status();
+  // The verdict of a run, from what the operation judged and the link's state after it: Lost
+  // when the programmer has gone; when a reply wait gave up (the status tag says so), Stopped if
+  // the Quit button ended it, else Time_Out.
+  Verdict Run_Verdict(Verdict judged) const;
   void Set_Timer_Interval(int ms) { timer_interval_ = ms; }
   int Timer_Interval() const { return timer_interval_; }
   void Reset_Programmer();
@@ -101,8 +111,11 @@ class Link {
   void Put_Block_Address(uint32_t address);
 
   // ---- search and firmware
-  void Find_Programmer();
-  void Flash_Update();
+  // Good when the programmer was found and identified, else Lost.
+  Outcome Find_Programmer();
+  // Refused when no update file was chosen or it is not one; else Good or Device_Failed by the
+  // programmer's check value (in `checksum`), or Lost.
+  Outcome Flash_Update();
 
   // The status text StaticText3.
   void Status(const std::string& caption) { controls_.Caption(kStatus, caption); }
@@ -120,6 +133,8 @@ class Link {
 
  private:
   void Lost_On_Write();
+  // A line about the link in Memo1, which is Win_Mcu9's log.
+  void Log_In_Memo1(std::string line);
 
   Host& host_;
   Controls& controls_;

@@ -84,7 +84,7 @@ void File_TypeClick(Kv9& k, int index) {
   End_Busy(k);
 }
 
-void Load_File(Kv9& k, const std::string& path) {
+bool Load_File(Kv9& k, const std::string& path) {
   Window_Progress progress(k);
   Load_Outcome out =
       Load_Buffer_File(path, Type_Of(k), k.Image_Buffer.get(), Ranges_Of(k), progress);
@@ -92,6 +92,7 @@ void Load_File(Kv9& k, const std::string& path) {
     k.link.Memo1().Insert(out.note);
     k.link.Memo1().Show(true);
   }
+  const bool loaded = out.kind == Load_Outcome::Loaded || out.kind == Load_Outcome::Clipped;
   switch (out.kind) {
     case Load_Outcome::Loaded:
     case Load_Outcome::Clipped:
@@ -109,28 +110,34 @@ void Load_File(Kv9& k, const std::string& path) {
       break;
   }
   k.host.Pump_Messages();
+  return loaded;
 }
 
-void Save_File(Kv9& k, const std::string& path) {
+bool Save_File(Kv9& k, const std::string& path) {
   Window_Progress progress(k);
   Save_Outcome out =
       Save_Buffer_File(path, Type_Of(k), k.Image_Buffer.get(), Ranges_Of(k), progress);
   if (!out.ok) k.host.Show_Message(out.message, proglink::Box::Error, kBox_Pos);
+  return out.ok;
 }
 
-void Load_ButClick(Kv9& k) {
+bool Load_ButClick(Kv9& k) {
   Begin_Busy(k);
+  bool loaded = false;
   if (auto path = k.host.Choose_File(Dialog(k, false))) {
     k.Open_File_Name = *path;
-    Load_File(k, *path);
+    loaded = Load_File(k, *path);
   }
   End_Busy(k);
+  return loaded;
 }
 
-void Save_ButClick(Kv9& k) {
+bool Save_ButClick(Kv9& k) {
   Begin_Busy(k);
-  if (auto path = k.host.Choose_File(Dialog(k, true))) Save_File(k, *path);
+  bool saved = false;
+  if (auto path = k.host.Choose_File(Dialog(k, true))) saved = Save_File(k, *path);
   End_Busy(k);
+  return saved;
 }
 
 }  // namespace memprog

@@ -103,7 +103,7 @@ void Disable_All(Kv9& k) {
   k.link.Memo1().Show(false);
   k.ui.Visible("Help1", false);
   k.ui.Colour("StaticText3", Colour::Yellow);
-  k.link.Status_Tag = proglink::status_tag::Good;
+  k.link.Clear_Status();
   k.ui.Visible("Panel6", true);
   k.link.Show_Quit_Address(k.link.Cur_Add);
   Hide_Sockets(k);
@@ -121,6 +121,12 @@ void End_Busy(Kv9& k) {
   k.host.Pump_Messages();
 }
 
+proglink::Outcome End_Busy(Kv9& k, proglink::Outcome outcome) {
+  End_Busy(k);
+  outcome.verdict = k.link.Run_Verdict(outcome.verdict);
+  return outcome;
+}
+
 void Hide_Sockets(Kv9& k) {
   for (std::string_view d : kDiagram_Names) k.ui.Visible(std::string(d), false);
 }
@@ -132,7 +138,7 @@ void Hide_Zif_Sockets(Kv9& k) {
 
 void Quit_Func_ButClick(Kv9& k) {
   Hide_Zif_Sockets(k);
-  k.link.Stop_Code = stop::Quit;
+  k.link.Quit();
 }
 
 void StaticText3Click(Kv9& k) {

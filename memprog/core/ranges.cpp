@@ -23,20 +23,21 @@ constexpr Range_Field kFields[] = {
     {"Chg_Pass", 7, 330},      {"Program_Pulse", 8, 350},
 };
 
-int32_t* Range_Value(Kv9& k, int code) {
+// The value an entry-field code edits; nullptr for the pass and pulse.
+int32_t Kv9::*Range_Member(int code) {
   switch (code) {
     case 1:
-      return &k.Buf_Start_Add;
+      return &Kv9::Buf_Start_Add;
     case 2:
-      return &k.Dev_Start_Add;
+      return &Kv9::Dev_Start_Add;
     case 3:
-      return &k.Dev_End_Add;
+      return &Kv9::Dev_End_Add;
     case 4:
-      return &k.Hex_Start_Add;
+      return &Kv9::Hex_Start_Add;
     case 5:
-      return &k.Hex_End_Add;
+      return &Kv9::Hex_End_Add;
     case 6:
-      return &k.Hex_Offset;
+      return &Kv9::Hex_Offset;
     default:
       return nullptr;
   }
@@ -51,6 +52,14 @@ void Conversion_Error(Kv9& k, const std::string& text) {
 }
 
 }  // namespace
+
+const int32_t* Range_Value(const Kv9& k, const std::string& button) {
+  auto f = std::find_if(std::begin(kFields), std::end(kFields),
+                        [&](const Range_Field& r) { return button == r.button; });
+  if (f == std::end(kFields)) return nullptr;
+  int32_t Kv9::*member = Range_Member(f->code);
+  return member ? &(k.*member) : nullptr;
+}
 
 void Show_Ranges(Kv9& k) {
   if (k.Dev_End_Add > k.Dev_Last_Add) k.Dev_End_Add = k.Dev_Last_Add;
@@ -109,7 +118,8 @@ bool Edit_AddKeyPress(Kv9& k, char key) {
         End_Busy(k);
         return false;
       }
-      if (int32_t* value = Range_Value(k, code)) *value = static_cast<int32_t>(*v & 0xFFFFFFFF);
+      if (int32_t Kv9::*member = Range_Member(code))
+        k.*member = static_cast<int32_t>(*v & 0xFFFFFFFF);
     } else {
       auto v = common::Parse_Decimal(text);
       if (!v || *v > INT32_MAX) {

@@ -10,11 +10,15 @@
 
 namespace memprog {
 
-void DeviceClick(Kv9& k) {
+proglink::Outcome DeviceClick(Kv9& k) {
   k.ui.Visible("Flash_x16", false);
   Begin_Busy(k);
   if (k.Auto_ID == 1 && k.link.Connection == proglink::connection::Ready) Identify_Device(k);
   k.ui.Visible("Device_Box1", true);
+  // A part named stays named, even when an ID method before the one that named it went unheard.
+  if (k.link.Id_Code > 0 && Find_Line_With_Code(k.link.Id_Code) >= 0)
+    return {.device_code = k.link.Id_Code};
+  return {.verdict = k.link.Run_Verdict(proglink::Verdict::Device_Failed)};
 }
 
 void Device_Box1Click(Kv9& k, int index) {

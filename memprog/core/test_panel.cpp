@@ -29,9 +29,10 @@ void Quit_TestClick(Kv9& k) {
 
 namespace memprog {
 
-void FlashClick(Kv9& k) {
-  k.link.Flash_Update();
+proglink::Outcome FlashClick(Kv9& k) {
+  proglink::Outcome outcome = k.link.Flash_Update();
   k.ui.Enabled("Flash", true);
+  return outcome;
 }
 
 }  // namespace memprog

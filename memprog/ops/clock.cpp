@@ -8,6 +8,8 @@
 namespace memprog {
 
 namespace stop = proglink::stop;
+using proglink::Outcome;
+using proglink::Verdict;
 
 namespace {
 
@@ -20,7 +22,7 @@ constexpr uint32_t kRead_Offsets[9] = {0x7F8, 0x7F9, 0x7FA, 0x7FB, 0x7FC,
 
 }  // namespace
 
-void Prg_TimeClick(Kv9& k) {
+Outcome Prg_TimeClick(Kv9& k) {
   // Every field must be a hex number before anything is sent to the clock.
   uint8_t values[9];
   for (int i = 0; i < 9; ++i) {
@@ -28,7 +30,7 @@ void Prg_TimeClick(Kv9& k) {
     auto v = common::Parse_Hex(text);
     if (!v) {
       k.host.Show_Message("'" + text + "' is not a valid integer value", proglink::Box::Error, {});
-      return;
+      return {.verdict = Verdict::Refused};
     }
     values[i] = static_cast<uint8_t>(*v);
   }
@@ -46,10 +48,10 @@ void Prg_TimeClick(Kv9& k) {
     L.Stop_Code = stop::Lost;
   Show_Lost_If_Lost(k);
   L.Write_Len = 8;
-  End_Busy(k);
+  return End_Busy(k, {});
 }
 
-void Read_TimeClick(Kv9& k) {
+Outcome Read_TimeClick(Kv9& k) {
   proglink::Link& L = k.link;
   Begin_Busy(k);
   L.Op_Kind = proglink::op_kind::Reading;
@@ -65,7 +67,8 @@ void Read_TimeClick(Kv9& k) {
     L.Stop_Code = stop::Lost;
   k.Dev_End_Add = end;
   // Fields are filled, and the clock called read, only from a reply that came.
-  if (L.Stop_Code == stop::Go_On) {
+  const bool read = L.Stop_Code == stop::Go_On;
+  if (read) {
     for (int i = 0; i < 9; ++i) {
       uint32_t at = kRead_Offsets[i];
       uint8_t b = at < L.Reply_Size ? L.Reply()[8 + at] : 0;
@@ -75,7 +78,7 @@ void Read_TimeClick(Kv9& k) {
   } else {
     L.Status(proglink::Link::kLostStatus);
   }
-  End_Busy(k);
+  return End_Busy(k, {.verdict = read ? Verdict::Good : Verdict::Stopped});
 }
 
 }  // namespace memprog

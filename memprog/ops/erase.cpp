@@ -12,6 +12,8 @@
 namespace memprog {
 
 namespace stop = proglink::stop;
+using proglink::Outcome;
+using proglink::Verdict;
 
 namespace {
 
@@ -142,7 +144,7 @@ constexpr Security_Bits kAt89S_Bits[3] = {{0x40, 0x40, 4}, {0x40, 0x40, 2}, {0x4
 
 }  // namespace
 
-void Erase_ButClick(Kv9& k) {
+Outcome Erase_ButClick(Kv9& k) {
   proglink::Link& L = k.link;
   Begin_Busy(k);
   L.Status("Erasing Device....");
@@ -164,7 +166,8 @@ void Erase_ButClick(Kv9& k) {
   // A time-out or a loss leaves the erase unknown: the user must find the programmer again.
   if (L.Stop_Code == stop::Time_Out || L.Stop_Code == stop::Lost)
     L.Status(proglink::Link::kLostStatus);
-  End_Busy(k);
+  return End_Busy(
+      k, {.verdict = L.Status_Tag == kVerdict_Erased ? Verdict::Good : Verdict::Device_Failed});
 }
 
 void SecurityClick(Kv9& k) {
@@ -172,9 +175,11 @@ void SecurityClick(Kv9& k) {
   k.ui.Visible("Security_List", true);
 }
 
-void Security_ListClick(Kv9& k, int item) {
+Outcome Security_ListClick(Kv9& k, int item) {
   Begin_Busy(k);
+  Outcome outcome{.verdict = Verdict::Refused};  // "Cancel"
   if (item >= 0 && item <= 2) {
+    outcome.verdict = Verdict::Good;
     proglink::Link& L = k.link;
     L.Op_Kind = proglink::op_kind::Programming;
     L.Begin_Operation();
@@ -188,7 +193,7 @@ void Security_ListClick(Kv9& k, int item) {
       L.Status(proglink::Link::kLostStatus);
   }
   k.ui.Visible("Security_List", false);
-  End_Busy(k);
+  return End_Busy(k, outcome);
 }
 
 }  // namespace memprog

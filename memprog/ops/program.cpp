@@ -10,6 +10,8 @@
 namespace memprog {
 
 namespace stop = proglink::stop;
+using proglink::Outcome;
+using proglink::Verdict;
 
 namespace {
 
@@ -56,19 +58,16 @@ bool Range_Fits_Buffer(Kv9& k) {
   return false;
 }
 
-void Program_EpromClick(Kv9& k) {
+Outcome Program_EpromClick(Kv9& k) {
   proglink::Link& L = k.link;
   Begin_Busy(k);
   if (k.Buffer_Loaded == 0 &&
-      !k.host.Ask_Yes_No("Buffer has Not Been Loaded Continue Anyway ?", proglink::kQuestion_Pos)) {
-    End_Busy(k);
-    return;
-  }
+      !k.host.Ask_Yes_No("Buffer has Not Been Loaded Continue Anyway ?", proglink::kQuestion_Pos))
+    return End_Busy(k, {.verdict = Verdict::Refused});
   if (!Range_Fits_Buffer(k)) {
     L.Status("Device DID NOT Program....");
     L.Status_Tag = proglink::status_tag::Failed;
-    End_Busy(k);
-    return;
+    return End_Busy(k, {.verdict = Verdict::Device_Failed});
   }
   L.Status("Programming Device from Buffer....");
   k.ui.Enabled("Quit_Func_But", true);
@@ -81,7 +80,8 @@ void Program_EpromClick(Kv9& k) {
 
   Program_Blocks(k);
   L.Write_Len = 8;
-  if (L.Stop_Code < stop::Quit) {
+  const bool programmed = L.Stop_Code < stop::Quit;
+  if (programmed) {
     L.Status("Device is Programmed....");
   } else {
     L.Status("Device DID NOT Program....");
@@ -89,8 +89,10 @@ void Program_EpromClick(Kv9& k) {
     k.host.Show_Message("Device DID NOT Program....", proglink::Box::Information, {});
   }
   Show_Lost_If_Lost(k);
-  if (k.Auto_Verify == 1 && L.Stop_Code < stop::Quit) Verify(k);
-  End_Busy(k);
+  // A block that failed or got no reply in time did not program, as the window says.
+  Outcome outcome{.verdict = L.Quit_Clicked ? Verdict::Stopped : Verdict::Device_Failed};
+  if (programmed) outcome = k.Auto_Verify == 1 ? Verify(k) : Outcome{};
+  return End_Busy(k, outcome);
 }
 
 void Auto_VerifyClick(Kv9& k) {

@@ -9,6 +9,8 @@ namespace memprog {
 
 namespace stop = proglink::stop;
 namespace status_tag = proglink::status_tag;
+using proglink::Outcome;
+using proglink::Verdict;
 
 namespace {
 
@@ -65,11 +67,13 @@ void Show_Lost_If_Lost(Kv9& k) {
   if (k.link.Stop_Code == stop::Lost) k.link.Status(proglink::Link::kLostStatus);
 }
 
-void Blank_ChkClick(Kv9& k) {
+Outcome Blank_ChkClick(Kv9& k) {
   Begin_Read(k, "Checking to see if Device is erased....", true);
   const uint8_t blank = static_cast<uint8_t>(k.Blank_Value);
+  Outcome outcome;
   Read_Range(k, false, [&](uint8_t b) {
     if (b == blank) return;
+    outcome.Add_Difference(static_cast<uint32_t>(k.link.Cur_Add));
     std::string line = common::Hex(static_cast<uint32_t>(k.link.Cur_Add), 4);
     line += "  EXPECTED-";
     common::Append_Hex(line, blank, 2);
@@ -82,10 +86,11 @@ void Blank_ChkClick(Kv9& k) {
   if (k.link.Status_Tag == status_tag::Good) k.link.Status("Device is Erased....");
   if (k.link.Status_Tag < status_tag::Mismatch) k.link.Memo1().Show(false);
   Show_Lost_If_Lost(k);
-  End_Busy(k);
+  outcome.verdict = outcome.count > 0 ? Verdict::Device_Failed : Verdict::Good;
+  return End_Busy(k, outcome);
 }
 
-void Move_EpromClick(Kv9& k) {
+Outcome Move_EpromClick(Kv9& k) {
   Begin_Read(k, "Moving Device to Buffer....", false);
   uint8_t* buffer = k.Image_Buffer.get();
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
@@ -94,25 +99,27 @@ void Move_EpromClick(Kv9& k) {
   });
   // Stopped or timed out before the end of the range, the buffer holds only part of the
   // device: the run keeps its running text rather than claim the device was moved.
-  if (k.link.Stop_Code == stop::End_Of_Range) k.link.Status("Device Has Been Moved to Buffer....");
+  const bool moved = k.link.Stop_Code == stop::End_Of_Range;
+  if (moved) k.link.Status("Device Has Been Moved to Buffer....");
   Checksum(k);
   Show_Lost_If_Lost(k);
-  End_Busy(k);
+  return End_Busy(k, {.verdict = moved ? Verdict::Good : Verdict::Stopped, .checksum = k.Chk_Sum});
 }
 
-void Verify(Kv9& k) {
+Outcome Verify(Kv9& k) {
   Begin_Read(k, "Verifying Device to Buffer....", true);
   const uint8_t* buffer = k.Image_Buffer.get();
   const bool clock = k.Clock_Type != Clock_Type::No_Clock;
   const int32_t clock_first = k.Dev_Last_Add - 7;  // the part's top registers, not the range's
-  uint64_t differ = 0, need_erase = 0;
+  Outcome outcome;
+  uint64_t need_erase = 0;
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);
     if (!In_Buffer(at)) return;
     uint8_t want = buffer[at];
     if (want == b) return;
     if (clock && k.link.Cur_Add >= clock_first) return;  // the running clock's registers
-    ++differ;
+    outcome.Add_Difference(static_cast<uint32_t>(k.link.Cur_Add));
     if (Needs_Erase(k, want, b)) ++need_erase;
     std::string line;
     if (k.Prg_Type == Program_Type::Byte) {
@@ -129,32 +136,35 @@ void Verify(Kv9& k) {
     Insert_Mismatch(k, std::move(line));
     k.link.Status_Tag = status_tag::Mismatch;
   });
-  if (differ > 0)
-    k.link.Memo1().Insert(std::to_string(differ) + " bytes differ, " + std::to_string(need_erase) +
-                          (k.Blank_Value == 0
-                               ? " of them need a bit lowered from 1 to 0 (erase first)"
-                               : " of them need a bit raised from 0 to 1 (erase first)"));
+  if (outcome.count > 0)
+    k.link.Memo1().Insert(
+        std::to_string(outcome.count) + " bytes differ, " + std::to_string(need_erase) +
+        (k.Blank_Value == 0 ? " of them need a bit lowered from 1 to 0 (erase first)"
+                            : " of them need a bit raised from 0 to 1 (erase first)"));
   if (k.link.Status_Tag == status_tag::Mismatch)
     k.link.Status("Device Did NOT Verify to Buffer....");
   if (k.link.Status_Tag == status_tag::Good) k.link.Status("Device Verified to Buffer....");
   if (k.link.Status_Tag < status_tag::Mismatch) k.link.Memo1().Show(false);
   Show_Lost_If_Lost(k);
+  outcome.verdict = outcome.count > 0 ? Verdict::Device_Failed : Verdict::Good;
+  return outcome;
 }
 
-void Verify_EpromClick(Kv9& k) {
-  Verify(k);
-  End_Busy(k);
+Outcome Verify_EpromClick(Kv9& k) {
+  return End_Busy(k, Verify(k));
 }
 
-void CompareClick(Kv9& k) {
+Outcome CompareClick(Kv9& k) {
   Begin_Read(k, "Comparing Device for Re-Progamablity....", false);
   const uint8_t* buffer = k.Image_Buffer.get();
+  Outcome outcome;
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
     // The buffer byte that programming would write here.
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);
     if (!In_Buffer(at)) return;
     uint8_t want = buffer[at];
     if (Needs_Erase(k, want, b)) {
+      outcome.Add_Difference(static_cast<uint32_t>(k.link.Cur_Add));
       k.link.Stop_Code = stop::End_Of_Range;
       k.link.Status_Tag = status_tag::Failed;
     }
@@ -164,7 +174,8 @@ void CompareClick(Kv9& k) {
   else if (k.link.Status_Tag == status_tag::Good)
     k.link.Status("Device Can be Reprogrammed....");
   Show_Lost_If_Lost(k);
-  End_Busy(k);
+  outcome.verdict = outcome.count > 0 ? Verdict::Device_Failed : Verdict::Good;
+  return End_Busy(k, outcome);
 }
 
 }  // namespace memprog

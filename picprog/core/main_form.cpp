@@ -60,9 +60,14 @@ void StaticText3Click(Mcu9& m) {
 
 bool Start_AddKeyPress(Mcu9& m, char key) {
   if (std::toupper(static_cast<unsigned char>(key)) != kFlash_Update_Key) return false;
-  // Without a programmer the update would send nothing and then judge a stale reply.
-  if (m.link.Connection == proglink::connection::Ready) m.link.Flash_Update();
+  Firmware_Update(m);
   return true;
+}
+
+proglink::Outcome Firmware_Update(Mcu9& m) {
+  // Without a programmer the update would send nothing and then judge a stale reply.
+  if (m.link.Connection != proglink::connection::Ready) return {.verdict = proglink::Verdict::Lost};
+  return m.link.Flash_Update();
 }
 
 void V_VerifyClick(Mcu9& m, int index) {

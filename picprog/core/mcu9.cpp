@@ -35,7 +35,7 @@ void Busy_State(Mcu9& m) {
   for (const char* c : kMcu9_Operation_Buttons) m.ui.Enabled(c, false);
   for (const char* c : kMcu9_Busy_Controls) m.ui.Enabled(c, false);
   m.ui.Colour("StaticText3", proglink::Colour::Yellow);
-  m.link.Status_Tag = proglink::status_tag::Good;
+  m.link.Clear_Status();
   m.host.Pump_Messages();
 }
 

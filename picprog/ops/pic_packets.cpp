@@ -108,6 +108,7 @@ void Compare(Mcu9& m, uint16_t address, uint16_t expected, uint16_t found) {
   proglink::Message_Area& memo = m.link.Memo1();
   memo.Add(std::move(line));
   m.Failure = 1;
+  if (m.Mismatches++ == 0) m.First_Mismatch = address;
   if ((memo.Lines().size() + memo.Omitted()) % kLines_Per_Pump == 0) m.host.Pump_Messages();
 }
 

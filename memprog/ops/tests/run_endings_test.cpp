@@ -86,5 +86,58 @@ TEST_F(RunEndingsTest, AReadThatStopsEarlyDoesNotSayTheDeviceWasMoved) {
   EXPECT_EQ(Status(), "Device Has Been Moved to Buffer....");
 }
 
+// What each run returns for the command line to decide on: how it ended, and what it found.
+TEST_F(RunEndingsTest, TheOutcomeSaysHowTheRunEnded) {
+  using proglink::Verdict;
+  struct Row {
+    const char* what;
+    proglink::Outcome (*run)(Kv9&);
+    progsim::Fault::Kind fault;
+    uint64_t nth;  // 0: no fault
+    Verdict verdict;
+  };
+  using enum progsim::Fault::Kind;
+  const Row rows[] = {
+      {"blank check of a blank part", Blank_ChkClick, Lose, 0, Verdict::Good},
+      {"programming", Program_EpromClick, Lose, 0, Verdict::Good},
+      {"a failed block", Program_EpromClick, Fail_Block, 3, Verdict::Device_Failed},
+      // The window's verdict: the block did not program.
+      {"a block without a reply", Program_EpromClick, Silent, 4 + 3, Verdict::Device_Failed},
+      {"a programmer lost while programming", Program_EpromClick, Lose, 4 + 3, Verdict::Lost},
+      {"a read without a reply", Verify_EpromClick, Silent, 4 + 3, Verdict::Time_Out},
+      {"a programmer lost in the closing reset", Blank_ChkClick, Lose, 4 + 16 + 1, Verdict::Lost},
+      {"a closing reset without a reply", Blank_ChkClick, Silent, 4 + 16 + 1, Verdict::Time_Out},
+      {"a compare that finds a conflict", CompareClick, Lose, 0, Verdict::Device_Failed},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    if (r.nth == 0)
+      Select(k27C256);
+    else
+      Select_With_Fault(k27C256, r.fault, r.nth);
+    k->Buffer_Loaded = 1;
+    k->Auto_Verify = 0;
+    k->Image_Buffer[0x10] = 0x5A;  // programmed over a blank part, or a conflict over 00
+    if (r.run == CompareClick) sim->Chip().Poke(0x10, 0x00);
+    EXPECT_EQ(r.run(*k).verdict, r.verdict);
+  }
+
+  // Quit during a reply wait stops the run; what it found so far is counted.
+  Select(k27C256);
+  sim->Chip().Poke(0x12, 0x00);
+  sim->Chip().Poke(0x900, 0x00);
+  host.on_pump = [&](int) {
+    if (sim->Sent().size() > 4 + 1) Quit_Func_ButClick(*k);
+  };
+  proglink::Outcome stopped = Blank_ChkClick(*k);
+  EXPECT_EQ(stopped.verdict, Verdict::Stopped);
+  host.on_pump = nullptr;
+  proglink::Outcome not_blank = Blank_ChkClick(*k);
+  EXPECT_EQ(not_blank.verdict, Verdict::Device_Failed);
+  EXPECT_EQ(not_blank.count, 2u);
+  EXPECT_EQ(not_blank.first_address, 0x12u);
+  EXPECT_EQ(Move_EpromClick(*k).checksum, k->Chk_Sum);
+}
+
 }  // namespace
 }  // namespace memprog

@@ -22,6 +22,69 @@ void Silence(progsim::Programmer& sim, uint8_t code, int nth) {
   };
 }
 
+// What each run returns for the command line to decide on: how it ended, and what it found.
+TEST_F(PicOpsTest, TheOutcomeSaysHowTheRunEnded) {
+  using proglink::Verdict;
+  struct Row {
+    const char* what;
+    int code;
+    std::vector<Fault> faults;
+    uint8_t silent_code;  // 0: every packet answered
+    int silent_nth;
+    bool quit;  // the address button, at the second block read
+    proglink::Outcome (*run)(Mcu9&);
+    Verdict verdict;
+  };
+  const Row rows[] = {
+      {"a blank part", k16F84, {}, 0, 0, false, Blank_ChkClick, Verdict::Good},
+      {"a failed block",
+       k16F877,
+       {{Fault::Fail_Block, 2}},
+       0,
+       0,
+       false,
+       Program_EpromClick,
+       Verdict::Device_Failed},
+      // Win_Mcu9's reply timer stops a run as its Quit button does; the outcome tells them apart.
+      {"a read without a reply", k16F877, {}, 0x20, 3, false, Verify_EpromClick, Verdict::Time_Out},
+      {"a block without a reply",
+       k16F84,
+       {},
+       0x30,
+       1,
+       false,
+       Program_EpromClick,
+       Verdict::Time_Out},
+      {"the address button", k16F877, {}, 0, 0, true, Blank_ChkClick, Verdict::Stopped},
+      {"a lost programmer",
+       k16F877,
+       {{Fault::Lose, 8}},
+       0,
+       0,
+       false,
+       Blank_ChkClick,
+       Verdict::Lost},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    Socket(r.code, r.faults);
+    if (r.silent_code) Silence(*sim, r.silent_code, r.silent_nth);
+    host.on_pump = [&](int) {
+      if (r.quit && Sent_With(0x20).size() == 2) Quit_AddClick(*m);
+    };
+    EXPECT_EQ(r.run(*m).verdict, r.verdict);
+  }
+  host.on_pump = nullptr;
+
+  Socket(k16F84);
+  Chip().Program(0x12, 0);
+  Chip().Program(0x2001, 0x1234);
+  const proglink::Outcome not_blank = Blank_ChkClick(*m);
+  EXPECT_EQ(not_blank.verdict, Verdict::Device_Failed);
+  EXPECT_EQ(not_blank.count, 2u);
+  EXPECT_EQ(not_blank.first_address, 0x12u);
+}
+
 TEST_F(PicOpsTest, AFailedBlockFailsTheRunAndNothingMoreIsProgrammed) {
   Socket(k16F877, {{Fault::Fail_Block, 2}});
   Pattern(0, 0x1FFF, 0x3FFF);
