@@ -100,9 +100,9 @@ TEST_F(LinkTest, BeginOperationSendsVoltagesThenTheOperationWithPageSizeLowByte)
   dev.Prog_Pass = 2;
   dev.Prog_Pulse = 3;
   dev.Page_Size = 256;
-  link.Op_Kind = 2;
+  link.Op_Kind = op_kind::Programming;
   link.Begin_Operation();
-  link.Op_Kind = 1;
+  link.Op_Kind = op_kind::Reading;
   link.Begin_Operation();
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 4u);
@@ -131,7 +131,7 @@ TEST_F(LinkTest, VppSelectionsGiveTheirCaptionsAndCodes) {
   dev.Family = 2;
   for (const auto& c : cases) {
     dev.Vpp_Select = c.sel;
-    link.Op_Kind = c.writing ? 2 : 0;
+    link.Op_Kind = c.writing ? op_kind::Programming : op_kind::None;
     link.Set_Vpp();
     auto p = Sent().back();
     EXPECT_EQ(controls["Vpp_But"].caption, c.caption) << c.sel;

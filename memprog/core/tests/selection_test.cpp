@@ -134,11 +134,11 @@ TEST_F(SelectionTest, VppPacketsOfSelectionAndOperations) {
   Choose("27C256               (12.5V)");
   EXPECT_EQ(Voltages(), (Bytes{2, 2, 4}));
   sim->Clear_Log();
-  k->link.Op_Kind = 2;
+  k->link.Op_Kind = proglink::op_kind::Programming;
   k->link.Begin_Operation();
   EXPECT_EQ(Voltages(), (Bytes{0x42, 2, 4}));
   sim->Clear_Log();
-  k->link.Op_Kind = 1;
+  k->link.Op_Kind = proglink::op_kind::Reading;
   k->link.Begin_Operation();
   EXPECT_EQ(Voltages(), (Bytes{2, 2, 4}));
 }
@@ -150,7 +150,7 @@ TEST_F(SelectionTest, VppButtonCyclesTheEpromVoltagesWithoutSending) {
   EXPECT_EQ(k->Vpp_Select, 2);
   EXPECT_EQ(ui()["Vpp_But"].caption, "Vpp = 25");  // until the next operation
   EXPECT_TRUE(sim->Sent().empty());
-  k->link.Op_Kind = 2;
+  k->link.Op_Kind = proglink::op_kind::Programming;
   k->link.Set_Vpp();
   EXPECT_EQ(ui()["Vpp_But"].caption, "Vpp = 21");
   EXPECT_EQ(Voltages(), (Bytes{0x42, 3, 1}));
