@@ -59,15 +59,15 @@ void Show_Verdict(Mcu9& m, const char* text, int tag) {
 }
 
 // The programmer went away during the run: its text is the one that searches for it again.
-bool Outcome_If_Lost(Mcu9& m) {
+bool Show_If_Lost(Mcu9& m) {
   if (!Lost(m)) return false;
   Show_Verdict(m, proglink::Link::kLostStatus, kTag_Lost);
   return true;
 }
 
 // The closing text of a run that compares: the mismatches listed, else whether it saw everything.
-void Compare_Outcome(Mcu9& m, const char* good, const char* bad, const char* stopped) {
-  if (Outcome_If_Lost(m)) return;
+void Show_Compare_Verdict(Mcu9& m, const char* good, const char* bad, const char* stopped) {
+  if (Show_If_Lost(m)) return;
   if (m.Failure == 1) return Show_Verdict(m, bad, kTag_Failed);
   if (Stopped(m)) return Show_Verdict(m, stopped, kTag_Failed);
   Show_Verdict(m, good, kTag_Good);
@@ -106,8 +106,8 @@ Outcome Blank_ChkClick(Mcu9& m) {
   Begin(m, "Checking to see if Device is erased...", true, kProgram_Vcc);
   Blank_Check(m, r->core);
   const Outcome outcome = Judged(m, m.Failure == 1);
-  Compare_Outcome(m, "Device is Erased...", "Device is NOT Erased...",
-                  "Blank Check Stopped Before the End...");
+  Show_Compare_Verdict(m, "Device is Erased...", "Device is NOT Erased...",
+                       "Blank Check Stopped Before the End...");
   return Finish(m, outcome);
 }
 
@@ -117,8 +117,8 @@ Outcome Verify_EpromClick(Mcu9& m) {
   Begin(m, "Verifying Device to Buffer...", true, Verify_Vcc(m));
   Verify(m, r->core);
   const Outcome outcome = Judged(m, m.Failure == 1);
-  Compare_Outcome(m, "Device Verified to Buffer...", "Device Did NOT Verify to Buffer...",
-                  "Verify Stopped Before the End...");
+  Show_Compare_Verdict(m, "Device Verified to Buffer...", "Device Did NOT Verify to Buffer...",
+                       "Verify Stopped Before the End...");
   return Finish(m, outcome);
 }
 
@@ -128,7 +128,7 @@ Outcome Move_EpromClick(Mcu9& m) {
   Begin(m, "Moving Device to Buffer...", false, kProgram_Vcc);
   Read_Device(m, r->core);
   const Outcome outcome = Judged(m, false);
-  if (!Outcome_If_Lost(m)) {
+  if (!Show_If_Lost(m)) {
     if (Stopped(m)) {
       // Part of the buffer is new, the rest as it was: the configuration word is left alone.
       Show_Verdict(m, "Move Stopped Before the End...", kTag_Failed);
@@ -153,7 +153,7 @@ Outcome Program_EpromClick(Mcu9& m) {
   const Outcome outcome = Judged(m, false);
   if (Stopped(m) || Lost(m)) {
     m.Failure = 1;
-    if (!Outcome_If_Lost(m)) Show_Verdict(m, "Device DID NOT Program...", kTag_Failed);
+    if (!Show_If_Lost(m)) Show_Verdict(m, "Device DID NOT Program...", kTag_Failed);
   } else {
     Show_Verdict(m, "Device is Programmed...", kTag_Good);
   }
@@ -173,7 +173,7 @@ Outcome Erase_ButClick(Mcu9& m) {
   const Outcome outcome = Judged(m, result == Erase_Result::Declined);
   if (result == Erase_Result::Declined)
     Show_Verdict(m, "Device NOT Erased...", kTag_Failed);
-  else if (!Outcome_If_Lost(m) && Stopped(m))
+  else if (!Show_If_Lost(m) && Stopped(m))
     Show_Verdict(m, "Erase DID NOT Finish...", kTag_Failed);
   return Finish(m, outcome);
 }
@@ -189,7 +189,7 @@ Outcome Prg_EEClick(Mcu9& m) {
   // Said after the programmer's answer, not before the transfer.
   if (Stopped(m) || Lost(m)) {
     m.Failure = 1;
-    if (!Outcome_If_Lost(m)) Show_Verdict(m, "EEprom DID NOT Program....", kTag_Failed);
+    if (!Show_If_Lost(m)) Show_Verdict(m, "EEprom DID NOT Program....", kTag_Failed);
   } else {
     Show_Verdict(m, "EEprom Programmed....", kTag_Good);
   }
@@ -201,8 +201,8 @@ Outcome Verify_EEClick(Mcu9& m) {
   Begin(m, "Verifying Device to Buffer....", true, Verify_Vcc(m));
   Verify_EE(m);
   const Outcome outcome = Judged(m, m.Failure == 1);
-  Compare_Outcome(m, "EEprom Verified to Buffer....", "EEprom Did NOT Verify to Buffer....",
-                  "EEprom Verify Stopped Before the End....");
+  Show_Compare_Verdict(m, "EEprom Verified to Buffer....", "EEprom Did NOT Verify to Buffer....",
+                       "EEprom Verify Stopped Before the End....");
   return Finish(m, outcome);
 }
 
