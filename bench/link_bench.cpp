@@ -32,7 +32,7 @@ int main() {
   proglink::Device_Setup dev;
   proglink::Link link(host, controls, dev, proglink::Variant::Kv9());
   link.Find_Programmer();
-  if (link.Connection != 2) {
+  if (link.Connection != proglink::connection::Ready) {
     std::fprintf(stderr, "no simulated programmer\n");
     return 1;
   }

@@ -55,7 +55,7 @@ int main() {
   Quiet_Host host(true);
   memprog::Kv9 k(host);
   k.link.Find_Programmer();
-  if (k.link.Connection != 2) {
+  if (k.link.Connection != proglink::connection::Ready) {
     std::fprintf(stderr, "no simulated programmer\n");
     return 1;
   }

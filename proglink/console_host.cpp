@@ -52,8 +52,10 @@ void Console_Host::Control_Changed(const std::string& name, const Control_State&
 
 void Console_Host::Memo_Changed(const Message_Area& area, Memo_Event event,
                                 const std::string& line) {
-  if (event != Memo_Event::Inserted && event != Memo_Event::Added) return;
-  if (area.Name() == "Memo2" || (Is_Log_Line && Is_Log_Line(line))) {
+  if (event != Memo_Event::Inserted && event != Memo_Event::Added && event != Memo_Event::Logged)
+    return;
+  // The link's log, in the log area or (Win_Mcu9) among the messages, goes with the errors.
+  if (area.Name() == "Memo2" || event == Memo_Event::Logged) {
     Err() << Console_Text(line) << '\n';
   } else if (hold_) {
     held_.push_back(Console_Text(line));

@@ -41,9 +41,6 @@ class Console_Host : public Host {
     progress_ = display;
     progress_text_ = std::move(text_control);
   }
-  // Lines of the message area that belong to the link's log (Win_Mcu9 keeps its log there):
-  // they go to stderr as the log area's lines do.
-  std::function<bool(const std::string& line)> Is_Log_Line;
   // While held, message-area lines are kept for Take_Held_Lines instead of being printed: the
   // serial numbers and reply dump of a search matter only when it fails.
   void Hold_Lines(bool on) { hold_ = on; }

@@ -10,20 +10,16 @@ namespace proglink {
 
 using namespace D2XXUnit;
 
-namespace {
-constexpr Screen_Pos kBoxPos{375, 325};
-}
-
-void Link::Search_Again() {
+Outcome Link::Search_Again() {
   if (USB_Device_Count == 1) USB_Close();
-  Find_Programmer();
+  return Find_Programmer();
 }
 
-void Link::Find_Programmer() {
+Outcome Link::Find_Programmer() {
   memo1_.Clear();
   memo1_.Show(true);
-  Stop_Code = 0;
-  Status_Tag = 1;
+  Stop_Code = stop::Go_On;
+  Status_Tag = status_tag::Failed;
   controls_.Colour(kStatus, Colour::Yellow);
   Status("Looking For Programmer");
 
@@ -44,41 +40,43 @@ void Link::Find_Programmer() {
     if (found == kSerial) {
       USB_Set_Timeouts(10000, 100);
       std::memset(USB_Tx_Buf, 0, 7);
-      Connection = 1;
+      Connection = connection::Identifying;
       USB_Tx_Buf[0] = cmd::Identify;
       Send_Packet();
-      if (USB_Rx_Buf[0] == cmd::Identify && USB_Rx_Buf[6] == 0 && Stop_Code == 0) {
+      if (USB_Rx_Buf[0] == cmd::Identify && USB_Rx_Buf[6] == 0 && Stop_Code == stop::Go_On) {
         if (variant_.kv9) {
           memo1_.Add(common::Hex_Dump(USB_Rx_Buf, 8));
           host_.Pump_Messages();
         }
-        Connection = 2;
+        Connection = connection::Ready;
         std::string version = std::to_string(USB_Rx_Buf[1]) + "." +
                               (USB_Rx_Buf[2] < 10 ? "0" : "") + std::to_string(USB_Rx_Buf[2]);
         Status("Usb Programmer Found - FirmWare Version " + version);
-        Status_Tag = 0;
+        Status_Tag = status_tag::Good;
         Fw_Version = USB_Rx_Buf[1] * 256 + USB_Rx_Buf[2];
         if (Fw_Version < variant_.required_version &&
             host_.Ask_Yes_No(std::string("This Software Requires Firmware Version - ") +
                                  variant_.required_text +
                                  "\r\nDo You Want to Flash Update the Programmer ?",
-                             kBoxPos))
+                             kBox_Pos))
           Flash_Update();
       }
     }
   }
 
-  if (found == kSerial && Connection == 2) {
+  const bool identified = found == kSerial && Connection == connection::Ready;
+  if (identified) {
     memo1_.Show(false);
   } else {
     memo1_.Add(common::Hex_Dump(USB_Rx_Buf, 8));
     // A programmer this user may not open looks like no programmer at all; say what to do.
     for (const std::string& line : Permission_Advice(Survey_Devices())) memo1_.Add(line);
     host_.Show_Message("The Quillon Programmer III Could Not Be Found....", Box::Information,
-                       kBoxPos);
+                       kBox_Pos);
     Status("Programmer Not Found or is no longer present....");
   }
   timer_interval_ = 1000;
+  return {.verdict = identified ? Verdict::Good : Verdict::Lost};
 }
 
 }  // namespace proglink

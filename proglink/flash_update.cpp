@@ -18,7 +18,8 @@ constexpr size_t kPacket = 2058;
 constexpr char kSignature[12] = {'U', 'p', 'd', 'a', 't', 'e', ' ', 'F', 'i', 'l', 'e', 0x06};
 }  // namespace
 
-void Link::Flash_Update() {
+Outcome Link::Flash_Update() {
+  Outcome outcome{.verdict = Verdict::Refused};
   if (variant_.kv9 && Disable_Controls) Disable_Controls();
   memo1_.Clear();
   controls_.Enabled("MainForm", false);
@@ -57,10 +58,14 @@ void Link::Flash_Update() {
       memo1_.Add("Expected - " + common::Hex(want_hi, 2) + common::Hex(want_lo, 2));
       memo1_.Add("Found    - " + common::Hex(USB_Rx_Buf[2], 2) + common::Hex(USB_Rx_Buf[3], 2));
       bool good = USB_Rx_Buf[2] == want_hi && USB_Rx_Buf[3] == want_lo;
+      outcome.checksum = static_cast<uint16_t>(USB_Rx_Buf[2] << 8 | USB_Rx_Buf[3]);
       host_.Show_Message(good ? "Good Update..." : "Warning: Bad Update...", Box::Warning, {});
       USB_Tx_Buf[0] = cmd::Reset;
       Send_Packet();
       Show_Quit_Address(0);
+      outcome.verdict = Connection != connection::Ready ? Verdict::Lost
+                        : good                          ? Verdict::Good
+                                                        : Verdict::Device_Failed;
     }
   }
 
@@ -71,6 +76,7 @@ void Link::Flash_Update() {
     if (Open_Dialog_Name) *Open_Dialog_Name = remembered;
     if (Enable_Controls) Enable_Controls();
   }
+  return outcome;
 }
 
 }  // namespace proglink

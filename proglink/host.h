@@ -22,6 +22,11 @@ struct Screen_Pos {
   int x = -1, y = -1;
 };
 
+// Where the boxes with a fixed place go: the search's and the file load's boxes, and the
+// question before programming an unloaded buffer just above them.
+inline constexpr Screen_Pos kBox_Pos{375, 325};
+inline constexpr Screen_Pos kQuestion_Pos{375, 300};
+
 // One file dialog: the buffer-file dialogs and the firmware-update dialog.
 struct File_Dialog {
   bool save = false;
@@ -60,7 +65,8 @@ enum class Field {
   Caret,
 };
 
-enum class Memo_Event { Cleared, Inserted, Added, Shown, Hidden };
+// Logged: a line of the link's log inserted as the first line.
+enum class Memo_Event { Cleared, Inserted, Added, Logged, Shown, Hidden };
 
 struct Window_Geometry {
   int width = 0, height = 0, top = 0, left = 0;

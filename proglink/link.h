@@ -11,6 +11,8 @@
 #include "proglink/controls.h"
 #include "proglink/host.h"
 #include "proglink/message_area.h"
+#include "proglink/outcome.h"
+#include "proglink/states.h"
 #include "usblink/d2xx_unit.h"
 
 namespace proglink {
@@ -29,7 +31,7 @@ struct Variant {
 };
 
 // The selected device and address ranges, as far as the link uses them (Win_KV9's block
-// reads, voltages and operation start; the start address of both programs).
+// requests, voltages and operation start; the start address of both programs).
 struct Device_Setup {
   int32_t Dev_Start_Add = 0;
   int32_t Dev_End_Add = 0;
@@ -37,7 +39,10 @@ struct Device_Setup {
   int Family = 0;       // algorithm family, the Device button's Tag
   int Vpp_Select = 1;   // Vpp_But's Tag
   int Device_Code = 0;  // Device_Box1's Tag
-  int Clock_Type = 0;   // Prg_Time's Tag
+  // Bits held high in bits 8..15 of every block address (address lines A13, A14).
+  uint8_t High_Address_Bits = 0;
+  // The part sits in the PROM adapter, which needs its supply and set-up after every reset.
+  bool Prom_Adapter = false;
   int32_t Prog_Pass = 1;
   int32_t Prog_Pulse = 1;
   int32_t Page_Size = 0;
@@ -57,13 +62,14 @@ class Link {
   // ---- protocol globals
   uint32_t Write_Len = 8;
   uint32_t Reply_Size = 0;
-  int32_t Stop_Code = 0;
+  int32_t Stop_Code = stop::Go_On;
   int32_t Cur_Add = 0;
   int32_t Buf_Index = 0;
   int32_t Blk_Pos = 0;
-  int32_t Op_Kind = 0;
-  int Connection = 0;  // MainForm.Tag: 0 none, 1 identifying, 2 ready
-  int Status_Tag = 0;  // StaticText3.Tag: 0 good, 1 failure or search, 7 lost
+  int32_t Op_Kind = op_kind::None;
+  int Connection = connection::None;  // MainForm.Tag
+  int Status_Tag = status_tag::Good;  // StaticText3.Tag
+  bool Quit_Clicked = false;          // since the status tag was last cleared
   int Fw_Version = 0;
   int Id_Code = 0;  // device code of the last recognised electronic ID
   uint8_t Vcc_Code = 2;
@@ -84,6 +90,14 @@ class Link {
   void Send_Data_Block();
   void Wait_Reply();
   void Timer1Timer();
+  // The Quit button: the running operation stops at its next block or reply wait.
+  void Quit();
+  // A run starts with a good status tag and no Quit.
+  void Clear_Status();
+  // The verdict of a run, from what the operation judged and the link's state after it: Lost
+  // when the programmer has gone; when a reply wait gave up (the status tag says so), Stopped if
+  // the Quit button ended it, else Time_Out.
+  Verdict Run_Verdict(Verdict judged) const;
   void Set_Timer_Interval(int ms) { timer_interval_ = ms; }
   int Timer_Interval() const { return timer_interval_; }
   void Reset_Programmer();
@@ -93,15 +107,20 @@ class Link {
   void Set_Vpp();
   void Begin_Operation();
   void Next_Address();
+  // A block request's address, bytes 2..4, with the device's high address bits.
+  void Put_Block_Address(uint32_t address);
 
   // ---- search and firmware
-  void Find_Programmer();
+  // Good when the programmer was found and identified, else Lost.
+  Outcome Find_Programmer();
   // A search again from the status text (or the Vcc test): the device is closed first when it is
   // the only one attached.
-  void Search_Again();
+  Outcome Search_Again();
   // The window closes: the programmer is let go.
   void Close_Programmer() { D2XXUnit::USB_Close(); }
-  void Flash_Update();
+  // Refused when no update file was chosen or it is not one; else Good or Device_Failed by the
+  // programmer's check value (in `checksum`), or Lost.
+  Outcome Flash_Update();
 
   // The status text StaticText3.
   void Status(const std::string& caption) { controls_.Caption(kStatus, caption); }
@@ -119,6 +138,8 @@ class Link {
 
  private:
   void Lost_On_Write();
+  // A line about the link in Memo1, which is Win_Mcu9's log.
+  void Log_In_Memo1(std::string line);
 
   Host& host_;
   Controls& controls_;

@@ -9,12 +9,20 @@ void Message_Area::Clear() {
 }
 
 void Message_Area::Insert(std::string line) {
+  Push_Front(std::move(line), Memo_Event::Inserted);
+}
+
+void Message_Area::Insert_Log(std::string line) {
+  Push_Front(std::move(line), Memo_Event::Logged);
+}
+
+void Message_Area::Push_Front(std::string line, Memo_Event event) {
   lines_.push_front(std::move(line));
   if (lines_.size() > capacity_) {
     lines_.pop_back();
     ++omitted_;
   }
-  host_.Memo_Changed(*this, Memo_Event::Inserted, lines_.front());
+  host_.Memo_Changed(*this, event, lines_.front());
 }
 
 void Message_Area::Add(std::string line) {

@@ -24,11 +24,14 @@ class Message_Area {
   bool Visible() const { return visible_; }
 
   void Clear();
-  void Insert(std::string line);  // as the first line
-  void Add(std::string line);     // as the last line
+  void Insert(std::string line);      // as the first line
+  void Insert_Log(std::string line);  // as the first line, a line of the link's log
+  void Add(std::string line);         // as the last line
   void Show(bool on);
 
  private:
+  void Push_Front(std::string line, Memo_Event event);
+
   std::string name_;
   Host& host_;
   size_t capacity_;

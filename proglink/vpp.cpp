@@ -31,7 +31,7 @@ Vpp_Choice Vpp_For(int selection, bool writing) {
 }
 
 void Link::Set_Vpp() {
-  Vpp_Choice v = Vpp_For(dev_.Vpp_Select, Op_Kind == 2);
+  Vpp_Choice v = Vpp_For(dev_.Vpp_Select, Op_Kind == op_kind::Programming);
   Vpp_Code = v.vpp_code;
   Vcc_Code = v.vcc_code;
   controls_.Caption("Vpp_But", v.caption);

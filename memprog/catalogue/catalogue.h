@@ -9,7 +9,8 @@
 
 namespace memprog {
 
-// Tag of Erase_But: the erase procedure. Types above 19 erase from Erase_But2.
+// Tag of Erase_But: the erase procedure (erase_kinds.h says how each type erases and from which
+// button).
 enum class Erase_Type : uint8_t {
   No_Erase = 0,
   Check_27x256 = 1,     // erase command, then erase check: 27SF256, 27E257
@@ -24,9 +25,14 @@ enum class Erase_Type : uint8_t {
   Sectors_28F400 = 10,
   Sectors_28F800 = 11,
   Sectors_28F001BX = 12,
+  Vpp_Unused = 13,        // no entry uses it; erases as the micros do
   Zeros_Then_Erase = 14,  // every byte programmed to 00, then the erase command
   Check_52B33H = 15,      // erase command, then erase check
-  Vpp_Atmel_Micro = 20,   // Vpp command, then erase command
+  Unused_16 = 16,         // 16 to 19: no entry uses them; the button does nothing
+  Unused_17 = 17,
+  Unused_18 = 18,
+  Unused_19 = 19,
+  Vpp_Atmel_Micro = 20,  // Vpp command, then erase command
   Vpp_Philips_Micro = 21,
 };
 
@@ -51,6 +57,19 @@ enum class Clock_Type : uint8_t {
   Timekeeper_A13_High = 2,  // M48T08/18/58: reads and writes hold A13 high
 };
 
+// Address lines a part needs held high in every block request: the bits they set in bits 8..15
+// of the address (packet byte 3).
+enum class Address_Flags : uint8_t {
+  None = 0,
+  A13_High = 0x20,      // the M48T08/18/58's clock sits behind A13
+  A13_A14_High = 0x60,  // the 52B33H
+};
+
+// The bipolar PROMs sit in an adapter that needs its supply and set-up again after every reset
+// of the programmer.
+inline constexpr int kProm_Adapter_First_Family = 80;
+inline constexpr int kProm_Adapter_Last_Family = 86;
+
 // What a selection resets before it applies an entry; an entry without the field keeps these.
 // Page_Size is not reset: an entry without a page size keeps the previous selection's.
 inline constexpr int kResetProgPulse = 3;
@@ -71,6 +90,7 @@ struct Catalogue_Entry {
   Security_Type security = Security_Type::No_Security;
   Protect_Type protect = Protect_Type::No_Protect;
   Clock_Type clock = Clock_Type::No_Clock;
+  Address_Flags address = Address_Flags::None;
 };
 
 // The entry of a device code; nullptr when the code has none (it selects no device).

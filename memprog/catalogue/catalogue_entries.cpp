@@ -13,6 +13,7 @@
 //   page     Page_Size in bytes (absent: the previous selection's value stays)
 //   id_last  Id_Last, last offset of a 28Cxx EEPROM's ID area (absent: kResetIdLast)
 //   erase, security, protect, clock   (absent: none)
+//   address  address lines held high in every block request (absent: none)
 //
 // Codes that a list line carries without an entry here select no device.
 #include <algorithm>
@@ -26,6 +27,7 @@ using enum Erase_Type;
 using enum Security_Type;
 using enum Protect_Type;
 using enum Clock_Type;
+using enum Address_Flags;
 
 constexpr Catalogue_Entry kEntries[] = {
     // Eprom's
@@ -190,7 +192,8 @@ constexpr Catalogue_Entry kEntries[] = {
      .family = 96,
      .last = 0x1FFF,
      .vpp = 5,
-     .erase = Check_52B33H},
+     .erase = Check_52B33H,
+     .address = A13_A14_High},
 
     // Flash Eprom
     {.code = 95,
@@ -766,7 +769,8 @@ constexpr Catalogue_Entry kEntries[] = {
      .family = 15,
      .last = 0x1FFF,
      .vpp = 5,
-     .clock = Timekeeper_A13_High},
+     .clock = Timekeeper_A13_High,
+     .address = A13_High},
     {.code = 212,
      .caption = "M48T59(Y)",
      .family = 15,

@@ -46,10 +46,10 @@ int Info_Command(const Arguments&, Session& s) {
       {"Blank", common::Hex(static_cast<uint8_t>(k.Blank_Value), 2)}};
   if (entry && entry->page) fields.emplace_back("Page", std::to_string(k.Page_Size));
   fields.emplace_back("IdLast", std::to_string(k.Id_Last));
-  fields.emplace_back("Erase", std::to_string(k.Erase_Type));
-  fields.emplace_back("Security", std::to_string(k.Security_Type));
-  fields.emplace_back("Protect", std::to_string(k.Protect_Type));
-  fields.emplace_back("Clock", std::to_string(k.Clock_Type));
+  fields.emplace_back("Erase", std::to_string(static_cast<int>(k.Erase_Type)));
+  fields.emplace_back("Security", std::to_string(static_cast<int>(k.Security_Type)));
+  fields.emplace_back("Protect", std::to_string(static_cast<int>(k.Protect_Type)));
+  fields.emplace_back("Clock", std::to_string(static_cast<int>(k.Clock_Type)));
   fields.emplace_back("Socket", diagram ? diagram : "none");
   s.Out() << proglink::console::Key_Value_Line(fields) << '\n';
   return kGood;

@@ -14,18 +14,18 @@ using enum proglink::console::Exit_Status;
 
 namespace {
 
+using Operation = proglink::Outcome (*)(Kv9&);
+
 // An operation on the buffer loaded from the input file.
-int With_Input(const Arguments& a, Session& s, void (*handler)(Kv9&)) {
+int With_Input(const Arguments& a, Session& s, Operation operation) {
   if (!s.Load(a.operands[0], a.in_format)) return kUsage;
   if (!s.Find_Programmer()) return kNoProgrammer;
-  s.Run(handler);
-  return s.Verdict();
+  return s.Report(s.Run(operation));
 }
 
-int Alone(Session& s, void (*handler)(Kv9&)) {
+int Alone(Session& s, Operation operation) {
   if (!s.Find_Programmer()) return kNoProgrammer;
-  s.Run(handler);
-  return s.Verdict();
+  return s.Report(s.Run(operation));
 }
 
 }  // namespace
@@ -33,10 +33,8 @@ int Alone(Session& s, void (*handler)(Kv9&)) {
 int Read_Command(const Arguments& a, Session& s) {
   File_TypeClick(s.k, static_cast<int>(a.out_format));
   if (!s.Find_Programmer()) return kNoProgrammer;
-  s.Run(Move_EpromClick);
-  int outcome = s.Verdict();
   // A read that did not reach the end of the range would save a file that looks complete.
-  if (outcome != kGood) return outcome;
+  if (int status = s.Report(s.Run(Move_EpromClick)); status != kGood) return status;
   s.Out() << s.k.ui["Chk_Sum_But"].caption << '\n';
   return s.Save(a.operands[0], a.out_format) ? kGood : kUsage;
 }
@@ -58,21 +56,22 @@ int Blank_Command(const Arguments&, Session& s) {
 }
 
 int Erase_Command(const Arguments&, Session& s) {
-  if (s.k.Erase_Type == 0) return Not_For_Device(s, "cannot be erased electrically");
+  if (s.k.Erase_Type == Erase_Type::No_Erase)
+    return Not_For_Device(s, "cannot be erased electrically");
   return Alone(s, Erase_ButClick);
 }
 
 int Security_Command(const Arguments& a, Session& s) {
-  if (s.k.Security_Type == 0) return Not_For_Device(s, "has no security bits");
+  if (s.k.Security_Type == Security_Type::No_Security)
+    return Not_For_Device(s, "has no security bits");
   if (!s.Find_Programmer()) return kNoProgrammer;
   int item = a.operands[0][0] - '1';  // "Program Bit 1" is the first item of the list
-  s.Run(
+  return s.Report(s.Run(
       [item](Kv9& k) {
         SecurityClick(k);
-        Security_ListClick(k, item);
+        return Security_ListClick(k, item);
       },
-      false);
-  return s.Verdict();
+      false));
 }
 
 }  // namespace memprog::cli

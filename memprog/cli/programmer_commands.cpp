@@ -42,30 +42,28 @@ int Probe_Command(const Arguments&, Session& s) {
 int Id_Command(const Arguments&, Session& s) {
   if (!s.Find_Programmer()) return kNoProgrammer;
   Kv9& k = s.k;
-  s.Run(DeviceClick, false);
-  End_Busy(k);
+  const proglink::Outcome id = s.Run(DeviceClick, false);
+  const proglink::Outcome closed = End_Busy(k, id);
   s.Out() << k.ui["Mfg"].caption << '\n' << k.ui["Dev"].caption << '\n';
-  int line = k.link.Id_Code > 0 ? Find_Line_With_Code(k.link.Id_Code) : -1;
-  if (line >= 0) {
-    s.Out() << Device_List_Lines()[line] << '\n';
+  if (id.verdict == proglink::Verdict::Good) {
+    s.Out() << Device_List_Lines()[Find_Line_With_Code(*id.device_code)] << '\n';
     return kGood;
   }
-  if (k.link.Connection != 2 || k.link.Status_Tag == 7) return s.Outcome();
+  if (closed.verdict != proglink::Verdict::Device_Failed) return s.Report(closed, "");
   s.Err() << "kv9: no line of the device list goes with this ID\n";
   return kFailed;
 }
 
 int Clock_Command(const Arguments& a, Session& s) {
   Kv9& k = s.k;
-  if (k.Clock_Type == 0) return Not_For_Device(s, "has no clock");
+  if (k.Clock_Type == Clock_Type::No_Clock) return Not_For_Device(s, "has no clock");
   bool write = a.operands[0] == "write";
   if (write)
     for (int i = 0; i < 9; ++i)
       k.ui.User_Caption(kClock_Fields[i].control, Upper(a.operands[i + 1]));
   if (!s.Find_Programmer()) return kNoProgrammer;
-  s.Run(write ? Prg_TimeClick : Read_TimeClick, false);
-  int outcome = s.Verdict();
-  if (write || outcome != kGood) return outcome;
+  const int status = s.Report(s.Run(write ? Prg_TimeClick : Read_TimeClick, false));
+  if (write || status != kGood) return status;
   std::string line;
   for (const Clock_Field& f : kClock_Fields)
     line += (line.empty() ? "" : " ") + std::string(f.key) + "=" + k.ui[f.control].caption;
@@ -75,7 +73,7 @@ int Clock_Command(const Arguments& a, Session& s) {
 
 // The Flash Update button; the command line asks nothing, so the file is the dialog's answer.
 int Firmware_Command(const Arguments& a, Session& s) {
-  return s.Firmware_Update(a.operands[0], [&s] { FlashClick(s.k); });
+  return s.Firmware_Update(a.operands[0], [&s] { return FlashClick(s.k); });
 }
 
 }  // namespace memprog::cli

@@ -46,9 +46,9 @@ void Session::Apply(const Arguments& a) {
   }
   // The ranges are cut to the device as the window cuts them; say so when that changed one.
   for (const Range_Entry& r : a.ranges) {
-    const std::string& caption = k.ui[r.button].caption;
-    if (proglink::Caption_Address(caption) != common::Parse_Hex(r.hex))
-      Err() << "kv9: " << r.option << " " << r.hex << " gives " << caption << "\n";
+    const int32_t* value = Range_Value(k, r.button);
+    if (value && common::Parse_Hex(r.hex) != uint64_t{static_cast<uint32_t>(*value)})
+      Err() << "kv9: " << r.option << " " << r.hex << " gives " << k.ui[r.button].caption << "\n";
   }
   if (a.no_verify && k.Auto_Verify == 1) Auto_VerifyClick(k);
   if (a.fill) {
@@ -62,26 +62,26 @@ void Session::Apply(const Arguments& a) {
 bool Session::Load(const std::string& path, File_Type type) {
   if (Interrupted()) return false;
   if (k.File_Type != static_cast<int>(type)) File_TypeClick(k, static_cast<int>(type));
-  host.files.push_back(path);
   // What the load notes in the message area explains a failure: stderr, not the results.
   host.Hold_Lines(true);
-  Run(Load_ButClick, false);
+  const bool loaded = Run_With_File(path, [this] { return Load_ButClick(k); });
   host.Hold_Lines(false);
   for (const std::string& line : host.Take_Held_Lines()) Err() << line << '\n';
-  return k.ui["StaticText4"].caption == "Last File Loaded in Buffer=" + path;
+  return loaded;
 }
 
 bool Session::Save(const std::string& path, File_Type type) {
   if (Interrupted()) return false;
   if (k.File_Type != static_cast<int>(type)) File_TypeClick(k, static_cast<int>(type));
-  return Run_With_File(path, [this] { Save_ButClick(k); });
+  return Run_With_File(path, [this] { return Save_ButClick(k); });
 }
 
-void Session::Run(const std::function<void(Kv9&)>& handler, bool over_range) {
+proglink::Outcome Session::Run(const std::function<proglink::Outcome(Kv9&)>& operation,
+                               bool over_range) {
   proglink::console::Progress_Range range;
   if (over_range)
     range = {static_cast<uint32_t>(k.Dev_Start_Add), static_cast<uint32_t>(k.Dev_End_Add)};
-  Front_End::Run([&] { handler(k); }, range);
+  return Operate([&] { return operation(k); }, range);
 }
 
 }  // namespace memprog::cli

@@ -28,9 +28,10 @@ class Session : public proglink::console::Front_End {
   bool Load(const std::string& path, File_Type type);
   bool Save(const std::string& path, File_Type type);
 
-  // Runs a handler with the progress line, over the device range when `over_range`; not after
-  // Ctrl-C.
-  void Run(const std::function<void(Kv9&)>& handler, bool over_range = true);
+  // Runs an operation with the progress line, over the device range when `over_range`; not
+  // after Ctrl-C (Stopped).
+  proglink::Outcome Run(const std::function<proglink::Outcome(Kv9&)>& operation,
+                        bool over_range = true);
 
   Kv9 k;
 

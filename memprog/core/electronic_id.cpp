@@ -2,18 +2,15 @@
 
 #include "memprog/catalogue/device_list.h"
 #include "memprog/catalogue/electronic_id.h"
-#include "proglink/commands.h"
+#include "memprog/core/kv9_packets.h"
 
 namespace memprog {
 
 void Identify_Device(Kv9& k) {
   for (uint8_t method : {1, 2, 4, 8, 16}) {
     // A method the part did not answer in time must not make the next one give up unheard.
-    if (k.link.Stop_Code == 6) k.link.Stop_Code = 0;
-    uint8_t* p = k.link.Packet();
-    p[0] = proglink::cmd::Read_Id;
-    p[1] = method;
-    k.link.Send_Packet();
+    if (k.link.Stop_Code == proglink::stop::Time_Out) k.link.Stop_Code = proglink::stop::Go_On;
+    Send_Read_Id(k, method);
     Evaluate_Id(k);
     if (k.link.Id_Code != 0) break;
   }

@@ -8,7 +8,7 @@ namespace memprog {
 
 namespace {
 
-constexpr proglink::Screen_Pos kBox_Pos{375, 325};
+using proglink::kBox_Pos;
 
 struct File_Kind {
   const char* caption;  // File_But
@@ -49,7 +49,8 @@ File_Ranges Ranges_Of(const Kv9& k) {
   r.Hex_Start_Add = k.Hex_Start_Add;
   r.Hex_End_Add = k.Hex_End_Add;
   r.Hex_Offset = k.Hex_Offset;
-  r.Prg_Type = k.Prg_Type >= 0 && k.Prg_Type <= 2 ? k.Prg_Type : 0;
+  const auto prg_type = static_cast<int>(k.Prg_Type);
+  r.Prg_Type = prg_type >= 0 && prg_type <= 2 ? prg_type : 0;
   return r;
 }
 
@@ -83,7 +84,7 @@ void File_TypeClick(Kv9& k, int index) {
   End_Busy(k);
 }
 
-void Load_File(Kv9& k, const std::string& path) {
+bool Load_File(Kv9& k, const std::string& path) {
   Window_Progress progress(k);
   Load_Outcome out =
       Load_Buffer_File(path, Type_Of(k), k.Image_Buffer.get(), Ranges_Of(k), progress);
@@ -91,6 +92,7 @@ void Load_File(Kv9& k, const std::string& path) {
     k.link.Memo1().Insert(out.note);
     k.link.Memo1().Show(true);
   }
+  const bool loaded = out.kind == Load_Outcome::Loaded || out.kind == Load_Outcome::Clipped;
   switch (out.kind) {
     case Load_Outcome::Loaded:
     case Load_Outcome::Clipped:
@@ -108,28 +110,34 @@ void Load_File(Kv9& k, const std::string& path) {
       break;
   }
   k.host.Pump_Messages();
+  return loaded;
 }
 
-void Save_File(Kv9& k, const std::string& path) {
+bool Save_File(Kv9& k, const std::string& path) {
   Window_Progress progress(k);
   Save_Outcome out =
       Save_Buffer_File(path, Type_Of(k), k.Image_Buffer.get(), Ranges_Of(k), progress);
   if (!out.ok) k.host.Show_Message(out.message, proglink::Box::Error, kBox_Pos);
+  return out.ok;
 }
 
-void Load_ButClick(Kv9& k) {
+bool Load_ButClick(Kv9& k) {
   Begin_Busy(k);
+  bool loaded = false;
   if (auto path = k.host.Choose_File(Dialog(k, false))) {
     k.Open_File_Name = *path;
-    Load_File(k, *path);
+    loaded = Load_File(k, *path);
   }
   End_Busy(k);
+  return loaded;
 }
 
-void Save_ButClick(Kv9& k) {
+bool Save_ButClick(Kv9& k) {
   Begin_Busy(k);
-  if (auto path = k.host.Choose_File(Dialog(k, true))) Save_File(k, *path);
+  bool saved = false;
+  if (auto path = k.host.Choose_File(Dialog(k, true))) saved = Save_File(k, *path);
   End_Busy(k);
+  return saved;
 }
 
 }  // namespace memprog

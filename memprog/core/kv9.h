@@ -6,14 +6,18 @@
 #include <memory>
 #include <string>
 
+#include "memprog/catalogue/catalogue.h"
 #include "memprog/editor/buffer_editor.h"
+#include "memprog/image_size.h"
 #include "proglink/controls.h"
 #include "proglink/host.h"
 #include "proglink/link.h"
 
 namespace memprog {
 
-constexpr uint32_t kImageSize = 0x1000000;  // 16 MiB
+// Tag of Prg_Type_But: where device bytes go in the buffer. The settings file may hold another
+// number, which counts as Byte.
+enum class Program_Type : int32_t { Byte = 0, Word_Even_High = 1, Word_Odd_Low = 2 };
 
 struct Kv9 : proglink::Device_Setup {
   explicit Kv9(proglink::Host& host);
@@ -25,22 +29,23 @@ struct Kv9 : proglink::Device_Setup {
   // The image buffer: allocated once, all zero at start, never resized.
   std::unique_ptr<uint8_t[]> Image_Buffer;
 
-  // ---- the selected device (Device_Setup holds the family, Vpp selection, device code, clock
-  // type, pass, pulse, page size and the device range)
+  // ---- the selected device (Device_Setup holds the family, Vpp selection, device code, pass,
+  // pulse, page size, the device range and what the link needs of the catalogue's kinds)
   int32_t Dev_Last_Add = 0;
   int Blank_Value = 255;
   int Id_Last = 0;
-  int Erase_Type = 0;     // Erase_But's Tag
-  int Security_Type = 0;  // Security's Tag
-  int Protect_Type = 0;   // Protect's Tag
-  int Byte_Order = 0;     // Flash_x16's Tag: 0 "R/W as Lo/Hi", 1 "R/W as Hi/Lo"
-  int List_Index = -1;    // Device_Box1's selected line
+  memprog::Erase_Type Erase_Type = memprog::Erase_Type::No_Erase;              // Erase_But's Tag
+  memprog::Security_Type Security_Type = memprog::Security_Type::No_Security;  // Security's Tag
+  memprog::Protect_Type Protect_Type = memprog::Protect_Type::No_Protect;      // Protect's Tag
+  memprog::Clock_Type Clock_Type = memprog::Clock_Type::No_Clock;              // Prg_Time's Tag
+  int Byte_Order = 0;   // Flash_x16's Tag: 0 "R/W as Lo/Hi", 1 "R/W as Hi/Lo"
+  int List_Index = -1;  // Device_Box1's selected line
 
   // ---- buffer, ranges and files
   int32_t Hex_Start_Add = 0;
   int32_t Hex_End_Add = 0xFFFFFF;
   int32_t Hex_Offset = 0;
-  int Prg_Type = 0;       // Prg_Type_But's Tag: 0 byte, 1 word even/high, 2 word odd/low
+  Program_Type Prg_Type = Program_Type::Byte;
   int File_Type = 0;      // File_Type's Tag
   int Buffer_Loaded = 0;  // Load_But's Tag: 1 once a checksum has run
   uint16_t Chk_Sum = 0;

@@ -9,6 +9,8 @@
 namespace memprog {
 
 using proglink::Colour;
+namespace connection = proglink::connection;
+namespace stop = proglink::stop;
 
 namespace {
 
@@ -40,7 +42,7 @@ void FormCreate(Kv9& k) {
   k.Prog_Pass = 1;
   k.link.Write_Len = 8;
   k.link.Reply_Size = 0;
-  k.Prg_Type = 0;
+  k.Prg_Type = Program_Type::Byte;
   k.ui.Caption("Device", "No Device");
   k.Vpp_Select = 1;
   k.Hex_Start_Add = 0;
@@ -56,7 +58,7 @@ void FormActivate(Kv9& k) {
   k.Activated = true;
   k.host.Pump_Messages();
   k.ui.Height("Panel7", 28);
-  k.link.Connection = 0;
+  k.link.Connection = connection::None;
   k.Buffer_Loaded = 0;
   k.Prog_Dir = std::filesystem::current_path().string();
   if (!Read_Settings(k)) return;  // a line that did not convert: no search until a click
@@ -66,11 +68,11 @@ void FormActivate(Kv9& k) {
 }
 
 void FormCloseQuery(Kv9& k) {
-  k.link.Op_Kind = 0;
+  k.link.Op_Kind = proglink::op_kind::None;
   // Decided before the reset below clears Stop_Code: after Reset Defaults, or when the window
   // closes while a run has timed out or lost the programmer, the file is not written.
-  bool keep_settings = k.link.Stop_Code < 6;
-  if (k.link.Connection == 2) {
+  bool keep_settings = k.link.Stop_Code < stop::Time_Out;
+  if (k.link.Connection == proglink::connection::Ready) {
     k.link.Reset_Programmer();
     k.link.Close_Programmer();
   }
@@ -85,14 +87,15 @@ void FormClick(Kv9& k) {
 void Enable_All(Kv9& k) {
   // Without a programmer the device buttons go off, even those a run or its closing reset had
   // already enabled when the programmer was lost.
-  for (const char* b : kDevice_Buttons) k.ui.Enabled(b, k.link.Connection > 1);
+  for (const char* b : kDevice_Buttons) k.ui.Enabled(b, k.link.Connection == connection::Ready);
   if (k.File_Type == 1 || k.File_Type == 2)
     for (const char* b : kHex_Buttons) k.ui.Enabled(b, true);
   for (const char* b : kBuffer_Buttons) k.ui.Enabled(b, true);
   for (const char* p : kPop_Ups) k.ui.Visible(p, false);
   k.ui.Visible("Panel6", true);
   k.link.Show_Quit_Address(k.link.Cur_Add);
-  k.ui.Colour("StaticText3", k.link.Status_Tag != 0 ? Colour::Red : Colour::Lime);
+  k.ui.Colour("StaticText3",
+              k.link.Status_Tag != proglink::status_tag::Good ? Colour::Red : Colour::Lime);
 }
 
 void Disable_All(Kv9& k) {
@@ -100,7 +103,7 @@ void Disable_All(Kv9& k) {
   k.link.Memo1().Show(false);
   k.ui.Visible("Help1", false);
   k.ui.Colour("StaticText3", Colour::Yellow);
-  k.link.Status_Tag = 0;
+  k.link.Clear_Status();
   k.ui.Visible("Panel6", true);
   k.link.Show_Quit_Address(k.link.Cur_Add);
   Hide_Sockets(k);
@@ -118,6 +121,12 @@ void End_Busy(Kv9& k) {
   k.host.Pump_Messages();
 }
 
+proglink::Outcome End_Busy(Kv9& k, proglink::Outcome outcome) {
+  End_Busy(k);
+  outcome.verdict = k.link.Run_Verdict(outcome.verdict);
+  return outcome;
+}
+
 void Hide_Sockets(Kv9& k) {
   for (std::string_view d : kDiagram_Names) k.ui.Visible(std::string(d), false);
 }
@@ -129,7 +138,7 @@ void Hide_Zif_Sockets(Kv9& k) {
 
 void Quit_Func_ButClick(Kv9& k) {
   Hide_Zif_Sockets(k);
-  k.link.Stop_Code = 5;
+  k.link.Quit();
 }
 
 void StaticText3Click(Kv9& k) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "memprog/core/kv9.h"
+#include "proglink/outcome.h"
 
 namespace memprog {
 
@@ -15,6 +16,9 @@ void Enable_All(Kv9& k);
 void Disable_All(Kv9& k);
 void Begin_Busy(Kv9& k);
 void End_Busy(Kv9& k);
+// End_Busy at the end of an operation that judged `outcome`: its verdict as the link leaves it
+// after the closing reset (Lost, Stopped or Time_Out where the run or the reset broke off).
+proglink::Outcome End_Busy(Kv9& k, proglink::Outcome outcome);
 void Hide_Sockets(Kv9& k);
 
 void Quit_Func_ButClick(Kv9& k);

@@ -23,20 +23,21 @@ constexpr Range_Field kFields[] = {
     {"Chg_Pass", 7, 330},      {"Program_Pulse", 8, 350},
 };
 
-int32_t* Range_Value(Kv9& k, int code) {
+// The value an entry-field code edits; nullptr for the pass and pulse.
+int32_t Kv9::*Range_Member(int code) {
   switch (code) {
     case 1:
-      return &k.Buf_Start_Add;
+      return &Kv9::Buf_Start_Add;
     case 2:
-      return &k.Dev_Start_Add;
+      return &Kv9::Dev_Start_Add;
     case 3:
-      return &k.Dev_End_Add;
+      return &Kv9::Dev_End_Add;
     case 4:
-      return &k.Hex_Start_Add;
+      return &Kv9::Hex_Start_Add;
     case 5:
-      return &k.Hex_End_Add;
+      return &Kv9::Hex_End_Add;
     case 6:
-      return &k.Hex_Offset;
+      return &Kv9::Hex_Offset;
     default:
       return nullptr;
   }
@@ -51,6 +52,14 @@ void Conversion_Error(Kv9& k, const std::string& text) {
 }
 
 }  // namespace
+
+const int32_t* Range_Value(const Kv9& k, const std::string& button) {
+  auto f = std::find_if(std::begin(kFields), std::end(kFields),
+                        [&](const Range_Field& r) { return button == r.button; });
+  if (f == std::end(kFields)) return nullptr;
+  int32_t Kv9::*member = Range_Member(f->code);
+  return member ? &(k.*member) : nullptr;
+}
 
 void Show_Ranges(Kv9& k) {
   if (k.Dev_End_Add > k.Dev_Last_Add) k.Dev_End_Add = k.Dev_Last_Add;
@@ -71,7 +80,7 @@ void Show_Ranges(Kv9& k) {
 
 void Checksum(Kv9& k) {
   int64_t first = std::max<int64_t>(k.Dev_Start_Add, 0);
-  int64_t last = std::min<int64_t>(Range_End_Index(k), kImageSize - 1);
+  int64_t last = std::min<int64_t>(Range_End_Index(k), kImage_Size - 1);
   uint32_t sum = 0;
   const uint8_t* b = k.Image_Buffer.get();
   for (int64_t i = first; i <= last; ++i) sum += b[i];
@@ -109,7 +118,8 @@ bool Edit_AddKeyPress(Kv9& k, char key) {
         End_Busy(k);
         return false;
       }
-      if (int32_t* value = Range_Value(k, code)) *value = static_cast<int32_t>(*v & 0xFFFFFFFF);
+      if (int32_t Kv9::*member = Range_Member(code))
+        k.*member = static_cast<int32_t>(*v & 0xFFFFFFFF);
     } else {
       auto v = common::Parse_Decimal(text);
       if (!v || *v > INT32_MAX) {
@@ -143,7 +153,7 @@ void FillBoxClick(Kv9& k, int item) {
     return;
   }
   if (item == 0 || item == 1) {
-    std::memset(k.Image_Buffer.get(), item == 0 ? 0x00 : 0xFF, kImageSize);
+    std::memset(k.Image_Buffer.get(), item == 0 ? 0x00 : 0xFF, kImage_Size);
     Checksum(k);
   }
   End_Busy(k);
@@ -154,7 +164,7 @@ bool Fill_EditKeyPress(Kv9& k, char key) {
   if (key != '\r') return common::Is_Hex_Entry_Char(key);
   std::string text = k.ui["Fill_Edit"].caption;
   if (auto v = common::Parse_Hex(text); v && !text.empty())
-    std::memset(k.Image_Buffer.get(), static_cast<uint8_t>(*v), kImageSize);
+    std::memset(k.Image_Buffer.get(), static_cast<uint8_t>(*v), kImage_Size);
   Checksum(k);
   End_Busy(k);
   return false;

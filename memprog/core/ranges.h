@@ -9,6 +9,8 @@
 namespace memprog {
 
 void Show_Ranges(Kv9& k);
+// The value a range button (Start_Buf_Add .. Offset) shows; nullptr for another name.
+const int32_t* Range_Value(const Kv9& k, const std::string& button);
 void Checksum(Kv9& k);  // also the Chk_Sum_But click
 
 // A click on Start_Buf_Add, Start_Add, End_Add, Start_Hex, End_Hex, Offset, Chg_Pass or

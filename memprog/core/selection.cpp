@@ -2,6 +2,7 @@
 
 #include "memprog/catalogue/catalogue.h"
 #include "memprog/catalogue/device_list.h"
+#include "memprog/catalogue/erase_kinds.h"
 #include "memprog/core/electronic_id.h"
 #include "memprog/core/main_form.h"
 #include "memprog/core/ranges.h"
@@ -9,11 +10,15 @@
 
 namespace memprog {
 
-void DeviceClick(Kv9& k) {
+proglink::Outcome DeviceClick(Kv9& k) {
   k.ui.Visible("Flash_x16", false);
   Begin_Busy(k);
-  if (k.Auto_ID == 1 && k.link.Connection == 2) Identify_Device(k);
+  if (k.Auto_ID == 1 && k.link.Connection == proglink::connection::Ready) Identify_Device(k);
   k.ui.Visible("Device_Box1", true);
+  // A part named stays named, even when an ID method before the one that named it went unheard.
+  if (k.link.Id_Code > 0 && Find_Line_With_Code(k.link.Id_Code) >= 0)
+    return {.device_code = k.link.Id_Code};
+  return {.verdict = k.link.Run_Verdict(proglink::Verdict::Device_Failed)};
 }
 
 void Device_Box1Click(Kv9& k, int index) {
@@ -30,18 +35,20 @@ void Select_Device(Kv9& k) {
   Hide_Sockets(k);
   k.ui.Visible("Read_Time", false);
 
-  k.Erase_Type = 0;
-  k.Protect_Type = 0;
+  k.Erase_Type = Erase_Type::No_Erase;
+  k.Protect_Type = Protect_Type::No_Protect;
   k.Prog_Pulse = kResetProgPulse;
   k.ui.Visible("T_Keeper", false);
   k.Byte_Order = 0;
   k.Id_Last = kResetIdLast;
   k.ui.Visible("Prg_Time", false);
-  k.Clock_Type = 0;
+  k.Clock_Type = Clock_Type::No_Clock;
+  k.High_Address_Bits = 0;
+  k.Prom_Adapter = false;
   k.Dev_Start_Add = 0;
   k.Blank_Value = kResetBlankValue;
   k.ui.Visible("Prog_ID", false);
-  k.Security_Type = 0;
+  k.Security_Type = Security_Type::No_Security;
   k.Family = 0;
 
   if (const Catalogue_Entry* e = Find_Entry(k.Device_Code)) {
@@ -53,10 +60,13 @@ void Select_Device(Kv9& k) {
     if (e->blank) k.Blank_Value = *e->blank;
     if (e->page) k.Page_Size = *e->page;
     if (e->id_last) k.Id_Last = *e->id_last;
-    k.Erase_Type = static_cast<int>(e->erase);
-    k.Security_Type = static_cast<int>(e->security);
-    k.Protect_Type = static_cast<int>(e->protect);
-    k.Clock_Type = static_cast<int>(e->clock);
+    k.Erase_Type = e->erase;
+    k.Security_Type = e->security;
+    k.Protect_Type = e->protect;
+    k.Clock_Type = e->clock;
+    k.High_Address_Bits = static_cast<uint8_t>(e->address);
+    k.Prom_Adapter =
+        e->family >= kProm_Adapter_First_Family && e->family <= kProm_Adapter_Last_Family;
   }
 
   if (k.Family == 0) {
@@ -71,28 +81,28 @@ void Select_Device(Kv9& k) {
     k.ui.Visible(b, false);
   k.ui.Height("Panel7", 28);
   k.Dev_Last_Add = k.Dev_End_Add;
-  if (k.Clock_Type > 0) {
+  if (k.Clock_Type != Clock_Type::No_Clock) {
     k.ui.Visible("T_Keeper", true);
     k.ui.Height("Panel7", 68);
     k.ui.Visible("Prg_Time", true);
     k.ui.Visible("Read_Time", true);
   }
-  if (k.Security_Type > 0) {
+  if (k.Security_Type != Security_Type::No_Security) {
     k.ui.Height("Panel7", 48);
     k.ui.Visible("Security", true);
   }
-  if (k.Erase_Type > 0) {
+  if (k.Erase_Type != Erase_Type::No_Erase) {
     k.ui.Height("Panel7", 48);
     k.ui.Visible("Erase_But", true);
   }
-  if (k.Erase_Type > 19) {
+  if (const Erase_Kind* erase = Find_Erase_Kind(k.Erase_Type); erase && erase->second_button) {
     k.ui.Height("Panel7", 68);
     k.ui.Visible("Erase_But", false);
     k.ui.Visible("Erase_But2", true);
   }
   k.Byte_Order = k.ui["Lo_Hi"].checked ? 0 : 1;
   Show_Ranges(k);
-  k.link.Op_Kind = 0;
+  k.link.Op_Kind = proglink::op_kind::None;
   k.link.Set_Vpp();
 }
 
@@ -101,11 +111,11 @@ void Vpp_ButClick(Kv9& k) {
   if (k.Vpp_Select >= 1 && k.Vpp_Select <= 3) k.Vpp_Select = k.Vpp_Select % 3 + 1;
 }
 
-const char* Prg_Type_Caption(int prg_type) {
+const char* Prg_Type_Caption(Program_Type prg_type) {
   switch (prg_type) {
-    case 1:
+    case Program_Type::Word_Even_High:
       return "Word Even/High";
-    case 2:
+    case Program_Type::Word_Odd_Low:
       return "Word Odd/Low";
     default:
       return "Byte Program";
@@ -119,9 +129,9 @@ void Prg_Type_ButClick(Kv9& k) {
 
 void Prg_TypeClick(Kv9& k, int index) {
   Begin_Busy(k);
-  k.Prg_Type = index;
+  k.Prg_Type = static_cast<Program_Type>(index);
   k.ui.Visible("Prg_Type", false);
-  k.ui.Caption("Prg_Type_But", Prg_Type_Caption(index));
+  k.ui.Caption("Prg_Type_But", Prg_Type_Caption(k.Prg_Type));
   End_Busy(k);
 }
 

@@ -3,10 +3,14 @@
 #pragma once
 
 #include "memprog/core/kv9.h"
+#include "proglink/outcome.h"
 
 namespace memprog {
 
-void DeviceClick(Kv9& k);
+// The Device button: with Auto ID on, the electronic ID first. Good when the ID named a part
+// of the device list (its code in the outcome), else Device_Failed or what broke the run off. The
+// window stays busy until a line of the list is clicked.
+proglink::Outcome DeviceClick(Kv9& k);
 void Device_Box1Click(Kv9& k, int index);
 void Select_Device(Kv9& k);
 
@@ -16,6 +20,6 @@ void Prg_TypeClick(Kv9& k, int index);
 void Flash_x16Click(Kv9& k);
 
 // The Prg_Type_But caption of a program type.
-const char* Prg_Type_Caption(int prg_type);
+const char* Prg_Type_Caption(Program_Type prg_type);
 
 }  // namespace memprog

@@ -34,12 +34,12 @@ bool Read_Settings(Kv9& k) {
 
   proglink::Window_Geometry g = k.host.Geometry();
   int32_t* numbers[22] = {};
-  int32_t device_code = 0, list_index = 0;
+  int32_t device_code = 0, list_index = 0, prg_type = 0;
   numbers[1] = &k.Prog_Pulse;
   numbers[2] = &k.Prog_Pass;
   numbers[3] = &device_code;
   numbers[4] = &k.File_Type;
-  numbers[5] = &k.Prg_Type;
+  numbers[5] = &prg_type;
   numbers[6] = &k.Vpp_Select;
   numbers[7] = &k.Auto_Verify;
   numbers[8] = &k.Auto_ID;
@@ -69,6 +69,7 @@ bool Read_Settings(Kv9& k) {
       k.Device_Code = device_code;
       Select_Device(k);
     }
+    if (line == 5) k.Prg_Type = static_cast<Program_Type>(prg_type);
     if (line == 18) k.host.Set_Geometry(g);
     if (line == 19) {
       int lines_in_list = static_cast<int>(k.ui["Device_Box1"].lines.size());
@@ -96,7 +97,7 @@ void Write_Settings(Kv9& k) {
                               k.Prog_Pass,
                               k.Device_Code,
                               k.File_Type,
-                              k.Prg_Type,
+                              static_cast<int32_t>(k.Prg_Type),
                               k.Vpp_Select,
                               k.Auto_Verify,
                               k.Auto_ID,
@@ -130,7 +131,7 @@ void DefaultClick(Kv9& k) {
     return;
   std::error_code ec;
   std::filesystem::remove(path, ec);
-  k.link.Stop_Code = 6;
+  k.link.Stop_Code = proglink::stop::Time_Out;
   k.host.Close_Window();
 }
 

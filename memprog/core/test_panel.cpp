@@ -2,8 +2,8 @@
 
 #include <cctype>
 
+#include "memprog/core/kv9_packets.h"
 #include "memprog/core/main_form.h"
-#include "proglink/commands.h"
 
 namespace memprog {
 
@@ -19,11 +19,7 @@ bool Vpp_ButKeyPress(Kv9& k, char key) {
 }
 
 void Quit_TestClick(Kv9& k) {
-  uint8_t* p = k.link.Packet();
-  p[0] = proglink::cmd::Voltage_Test;
-  p[1] = 2;
-  p[2] = p[3] = p[4] = 0;
-  k.link.Send_Packet();
+  Send_Voltage_Test(k, 2, 0, 0, 0);
   for (const char* c : {"Cal_Vpp", "Vpp_Cal", "Test", "Edit_Add"}) k.ui.Visible(c, false);
   k.ui.Visible("Panel6", true);
   End_Busy(k);
@@ -33,9 +29,10 @@ void Quit_TestClick(Kv9& k) {
 
 namespace memprog {
 
-void FlashClick(Kv9& k) {
-  k.link.Flash_Update();
+proglink::Outcome FlashClick(Kv9& k) {
+  proglink::Outcome outcome = k.link.Flash_Update();
   k.ui.Enabled("Flash", true);
+  return outcome;
 }
 
 }  // namespace memprog

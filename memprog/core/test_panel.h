@@ -3,6 +3,7 @@
 #pragma once
 
 #include "memprog/core/kv9.h"
+#include "proglink/outcome.h"
 
 namespace memprog {
 
@@ -13,6 +14,6 @@ constexpr char kTest_Panel_Key = 'T';
 bool Vpp_ButKeyPress(Kv9& k, char key);
 void Quit_TestClick(Kv9& k);
 // "Flash Update": the firmware update, after which the button is enabled again.
-void FlashClick(Kv9& k);
+proglink::Outcome FlashClick(Kv9& k);
 
 }  // namespace memprog

@@ -27,16 +27,16 @@
 
 #include "common/text_view.h"
 #include "memprog/editor/edit_page.h"
+#include "memprog/image_size.h"
 
 namespace memprog {
 
 class Buffer_Editor {
  public:
-  static constexpr int32_t kBuffer_Size = 0x1000000;
   // The page never reaches past the buffer's last byte.
-  static constexpr int32_t kLast_Page = kBuffer_Size - 256;
+  static constexpr int32_t kLast_Page = int32_t{kImage_Size} - 256;
 
-  // `Image_Buffer` holds kBuffer_Size bytes and outlives the editor.
+  // `Image_Buffer` holds kImage_Size bytes and outlives the editor.
   explicit Buffer_Editor(uint8_t* Image_Buffer);
 
   // ---- events

@@ -16,9 +16,9 @@
 #include <cstdint>
 #include <string>
 
-namespace memprog {
+#include "memprog/image_size.h"
 
-inline constexpr uint32_t kImage_Size = 0x1000000;  // bytes of `Image_Buffer`
+namespace memprog {
 
 // The Tag of the `File_Type` list.
 enum class File_Type : int { Binary = 0, Intel = 1, Motorola = 2, Tektronix = 3, Ascii = 4 };

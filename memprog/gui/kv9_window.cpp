@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <functional>
 #include <map>
 
 #include "memprog/catalogue/device_list.h"
@@ -28,7 +29,8 @@ namespace memprog {
 
 namespace {
 
-using Handler = void (*)(Kv9&);
+// The window has no use for an operation's outcome: what it shows is in the controls.
+using Handler = std::function<void(Kv9&)>;
 
 const std::map<std::string, Handler>& Click_Handlers() {
   static const std::map<std::string, Handler> handlers = {

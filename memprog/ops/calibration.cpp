@@ -1,9 +1,11 @@
 #include "memprog/ops/calibration.h"
 
 #include "common/hex.h"
-#include "proglink/commands.h"
+#include "memprog/core/kv9_packets.h"
 
 namespace memprog {
+
+namespace stop = proglink::stop;
 
 namespace {
 
@@ -21,32 +23,22 @@ constexpr Test_Step kSteps[8] = {
     {"Vpp = 25", 2, 31, 4},
 };
 
-void Send(Kv9& k, uint8_t code, uint8_t b1, uint8_t b2, uint8_t b3, uint8_t b4) {
-  uint8_t* p = k.link.Packet();
-  p[0] = code;
-  p[1] = b1;
-  p[2] = b2;
-  p[3] = b3;
-  p[4] = b4;
-  k.link.Send_Packet();
-}
-
 void Show_Trim(Kv9& k, uint8_t value) {
   k.ui.Caption("Write_Vpp", "Vpp Value - " + common::Hex(value, 2));
 }
 
 // Applies Cal_Value and stores it at once as the trim of the level in use.
 void Trim(Kv9& k) {
-  k.link.Stop_Code = 0;
-  Send(k, proglink::cmd::Voltage_Test, k.link.Vcc_Code, k.Cal_Value, 7, 0);
-  if (k.link.Stop_Code != 0) {  // not applied: store nothing
+  k.link.Stop_Code = stop::Go_On;
+  Send_Voltage_Test(k, k.link.Vcc_Code, k.Cal_Value, 7, 0);
+  if (k.link.Stop_Code != stop::Go_On) {  // not applied: store nothing
     k.Trim_Known = false;
     return;
   }
   Show_Trim(k, k.link.Reply()[6]);
-  Send(k, proglink::cmd::Store_Calibration, 2, 0, 0, 0);
+  Send_Store_Calibration(k, 0, 0);
   uint8_t level = k.Test_Step >= 5 ? static_cast<uint8_t>(k.Test_Step - 3) : 1;
-  Send(k, proglink::cmd::Store_Calibration, 2, 0, level, k.Cal_Value);
+  Send_Store_Calibration(k, level, k.Cal_Value);
 }
 
 }  // namespace
@@ -68,11 +60,11 @@ void Vxx_TestClick(Kv9& k) {
   const Test_Step& s = kSteps[k.Test_Step];
   k.ui.Caption("Vxx_Test", s.caption);
   k.link.Vcc_Code = s.vcc_code;
-  k.link.Stop_Code = 0;  // each step starts afresh, whatever the last one met
-  Send(k, proglink::cmd::Voltage_Test, s.vcc_code, 0, s.selector, s.level);
+  k.link.Stop_Code = stop::Go_On;  // each step starts afresh, whatever the last one met
+  Send_Voltage_Test(k, s.vcc_code, 0, s.selector, s.level);
   // Only a trim the programmer reported may be stepped and stored: a reply that never came
   // leaves nothing to adjust.
-  k.Trim_Known = k.link.Stop_Code == 0;
+  k.Trim_Known = k.link.Stop_Code == stop::Go_On;
   if (!k.Trim_Known) return;
   k.Cal_Value = k.link.Reply()[6];
   Show_Trim(k, k.Cal_Value);
@@ -92,7 +84,7 @@ void Vpp_DownClick(Kv9& k) {
 
 void Test_AdapterClick(Kv9& k) {
   k.link.Memo1().Show(true);
-  Send(k, proglink::cmd::Adapter_Test, 0, 0, 0, 0);
+  Send_Adapter_Test(k);
   const uint8_t* r = k.link.Reply();
   k.link.Memo1().Add(std::string("Testing ") + static_cast<char>(r[2]) + " - Pins " +
                      common::Hex(r[3], 2) + " - Gd/Bd " + common::Hex(r[4], 2));

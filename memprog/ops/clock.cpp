@@ -1,11 +1,15 @@
 #include "memprog/ops/clock.h"
 
 #include "common/hex.h"
+#include "memprog/core/kv9_packets.h"
 #include "memprog/core/main_form.h"
 #include "memprog/ops/read_ops.h"
-#include "proglink/commands.h"
 
 namespace memprog {
+
+namespace stop = proglink::stop;
+using proglink::Outcome;
+using proglink::Verdict;
 
 namespace {
 
@@ -15,11 +19,10 @@ const char* const kFields[9] = {"Time_1", "Time_2", "Time_3", "Time_4", "Time_5"
                                 "Time_6", "Time_7", "Time_8", "Time_9"};
 constexpr uint32_t kRead_Offsets[9] = {0x7F8, 0x7F9, 0x7FA, 0x7FB, 0x7FC,
                                        0x7FD, 0x7FE, 0x7FF, 0x7F1};
-constexpr uint32_t kClock_Data = 2049;
 
 }  // namespace
 
-void Prg_TimeClick(Kv9& k) {
+Outcome Prg_TimeClick(Kv9& k) {
   // Every field must be a hex number before anything is sent to the clock.
   uint8_t values[9];
   for (int i = 0; i < 9; ++i) {
@@ -27,56 +30,45 @@ void Prg_TimeClick(Kv9& k) {
     auto v = common::Parse_Hex(text);
     if (!v) {
       k.host.Show_Message("'" + text + "' is not a valid integer value", proglink::Box::Error, {});
-      return;
+      return {.verdict = Verdict::Refused};
     }
     values[i] = static_cast<uint8_t>(*v);
   }
   proglink::Link& L = k.link;
   Begin_Busy(k);
   L.Status("Programming Time....");
-  L.Op_Kind = 2;
+  L.Op_Kind = proglink::op_kind::Programming;
   L.Begin_Operation();
-  L.Write_Len = kClock_Data;
   // The registers are the part's top eight bytes, whatever range the user has set: written
   // below a narrowed end they would overwrite the user's data.
   L.Cur_Add = k.Dev_Last_Add - 7;
-  auto a = static_cast<uint32_t>(L.Cur_Add);
-  uint8_t* p = L.Packet();
-  p[0] = proglink::cmd::Write_Clock;
-  p[1] = 0;
-  p[2] = static_cast<uint8_t>(a >> 16);
-  p[3] = static_cast<uint8_t>(a >> 8);
-  p[4] = static_cast<uint8_t>(a);
-  if (k.Clock_Type == 2) p[3] |= 0x20;
-  p[5] = 0;
-  p[6] = 7;
-  for (int i = 0; i < 9; ++i) p[8 + 2040 + i] = values[i];
-  if (L.Connection == 2)
-    L.Send_Data_Block();
+  if (L.Connection == proglink::connection::Ready)
+    Send_Clock(k, static_cast<uint32_t>(L.Cur_Add), values);
   else
-    L.Stop_Code = 7;
+    L.Stop_Code = stop::Lost;
   Show_Lost_If_Lost(k);
   L.Write_Len = 8;
-  End_Busy(k);
+  return End_Busy(k, {});
 }
 
-void Read_TimeClick(Kv9& k) {
+Outcome Read_TimeClick(Kv9& k) {
   proglink::Link& L = k.link;
   Begin_Busy(k);
-  L.Op_Kind = 1;
+  L.Op_Kind = proglink::op_kind::Reading;
   L.Begin_Operation();
   L.Status("Reading Clock....");
   // The top block of the part, read in full, however far the user's range reaches.
   const int32_t end = k.Dev_End_Add;
   k.Dev_End_Add = k.Dev_Last_Add;
   L.Cur_Add = k.Dev_Last_Add & 0xFFF800;
-  if (L.Connection == 2)
+  if (L.Connection == proglink::connection::Ready)
     L.Read_Block();
   else
-    L.Stop_Code = 7;
+    L.Stop_Code = stop::Lost;
   k.Dev_End_Add = end;
   // Fields are filled, and the clock called read, only from a reply that came.
-  if (L.Stop_Code == 0) {
+  const bool read = L.Stop_Code == stop::Go_On;
+  if (read) {
     for (int i = 0; i < 9; ++i) {
       uint32_t at = kRead_Offsets[i];
       uint8_t b = at < L.Reply_Size ? L.Reply()[8 + at] : 0;
@@ -86,7 +78,7 @@ void Read_TimeClick(Kv9& k) {
   } else {
     L.Status(proglink::Link::kLostStatus);
   }
-  End_Busy(k);
+  return End_Busy(k, {.verdict = read ? Verdict::Good : Verdict::Stopped});
 }
 
 }  // namespace memprog

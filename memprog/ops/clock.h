@@ -2,10 +2,12 @@
 #pragma once
 
 #include "memprog/core/kv9.h"
+#include "proglink/outcome.h"
 
 namespace memprog {
 
-void Prg_TimeClick(Kv9& k);
-void Read_TimeClick(Kv9& k);
+// A field that is not a hex number: Refused, nothing sent.
+proglink::Outcome Prg_TimeClick(Kv9& k);
+proglink::Outcome Read_TimeClick(Kv9& k);
 
 }  // namespace memprog

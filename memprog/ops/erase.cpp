@@ -1,42 +1,28 @@
 #include "memprog/ops/erase.h"
 
 #include <cstring>
-#include <vector>
 
+#include "memprog/catalogue/erase_kinds.h"
+#include "memprog/core/kv9_packets.h"
 #include "memprog/core/main_form.h"
 #include "memprog/ops/read_ops.h"
-#include "proglink/commands.h"
+#include "proglink/packet_fields.h"
+#include "proglink/programming_timeout.h"
 
 namespace memprog {
 
+namespace stop = proglink::stop;
+using proglink::Outcome;
+using proglink::Verdict;
+
 namespace {
 
-constexpr int kVerdict_Erased = 0;
-constexpr int kVerdict_Not_Erased = 1;
-constexpr int kErase_Timeout_Ms = 40000;
-constexpr int kRead_Timeout_Ms = 1000;
-
-// The sectors of the sector-by-sector erase types, and the reply bits that mean failure.
-struct Sector_List {
-  int type;
-  std::vector<uint32_t> sectors;
-  uint8_t failure_bits;
-};
-
-const Sector_List kSector_Lists[] = {
-    {9, {0x00000, 0x02000, 0x03000, 0x04000, 0x10000, 0x1C000, 0x1D000, 0x1E000}, 0x30},
-    {10,
-     {0x00000, 0x02000, 0x03000, 0x04000, 0x10000, 0x20000, 0x30000, 0x3C000, 0x3D000, 0x3E000},
-     0x30},
-    {11,
-     {0x00000, 0x02000, 0x03000, 0x04000, 0x10000, 0x20000, 0x30000, 0x40000, 0x50000, 0x60000,
-      0x70000, 0x7C000, 0x7D000, 0x7E000},
-     0x30},
-    {12, {0x00000, 0x02000, 0x03000, 0x04000, 0x1C000, 0x1D000, 0x1E000}, 0x20},
-};
+constexpr int kVerdict_Erased = proglink::status_tag::Good;
+constexpr int kVerdict_Not_Erased = proglink::status_tag::Failed;
+constexpr uint32_t kZero_Block = 2048;
 
 bool Gave_Up(Kv9& k) {
-  return k.link.Stop_Code > 0;
+  return k.link.Stop_Code > stop::Go_On;
 }
 
 // The erase reply's status byte: bit 7 erased, else bit 5 failed; neither leaves the verdict.
@@ -52,70 +38,54 @@ void Judge_Erase_Reply(Kv9& k) {
 // One erase command judged by its status byte. The address bytes are what the previous packet
 // or the sector list left in the packet.
 void Erase_Step(Kv9& k) {
-  uint8_t* p = k.link.Packet();
-  k.link.Cur_Add = p[2] << 16 | p[3] << 8 | p[4];
+  k.link.Cur_Add = static_cast<int32_t>(proglink::Get_Number(k.link.Packet(), 2, 4));
   k.link.Show_Quit_Address(k.link.Cur_Add);
-  p[0] = proglink::cmd::Erase;
-  p[1] = 0;
-  p[4] = 0;
-  k.link.Send_Packet();
+  Send_Erase_Step(k);
   Judge_Erase_Reply(k);
 }
 
 // Erase command, then a read of the whole range that must find nothing but FF.
 void Erase_Then_Check(Kv9& k) {
-  uint8_t* p = k.link.Packet();
-  p[0] = proglink::cmd::Erase;
-  k.link.Send_Packet();
+  Send_Erase_Command(k);
   if (Gave_Up(k)) return;
   Begin_Busy(k);
   k.link.Status("Checking to see if Device is erased....");
   k.ui.Enabled("Quit_Func_But", true);
-  k.link.Op_Kind = 1;
+  k.link.Op_Kind = proglink::op_kind::Reading;
   k.link.Begin_Operation();
   proglink::Link& L = k.link;
-  while (L.Stop_Code == 0) {
+  while (L.Stop_Code == stop::Go_On) {
     L.Read_Block();
-    if (L.Stop_Code != 0) break;
+    if (L.Stop_Code != stop::Go_On) break;
     const uint8_t* data = L.Reply() + 8;
     do {
       if (data[L.Blk_Pos] != 0xFF) {
-        L.Stop_Code = 2;
+        L.Stop_Code = stop::Not_Blank;
         L.Status_Tag = kVerdict_Not_Erased;
         break;
       }
       ++L.Blk_Pos;
       L.Next_Address();
-    } while (L.Stop_Code == 0 && L.Blk_Pos < static_cast<int32_t>(L.Reply_Size));
+    } while (L.Stop_Code == stop::Go_On && L.Blk_Pos < static_cast<int32_t>(L.Reply_Size));
   }
 }
 
-void Erase_Sectors(Kv9& k, const Sector_List& list) {
-  for (uint32_t sector : list.sectors) {
+void Erase_Sectors(Kv9& k, const Erase_Kind& kind) {
+  for (uint32_t sector : kind.sectors) {
     if (k.link.Status_Tag != kVerdict_Erased) break;
-    uint8_t* p = k.link.Packet();
-    p[2] = static_cast<uint8_t>(sector >> 16);
-    p[3] = static_cast<uint8_t>(sector >> 8);
+    proglink::Put_Number(k.link.Packet(), 2, 3, sector >> 8);
     Erase_Step(k);
     if (Gave_Up(k)) return;
   }
-  if (k.link.Reply()[6] & list.failure_bits) k.link.Status_Tag = kVerdict_Not_Erased;
+  if (k.link.Reply()[6] & kind.failure_bits) k.link.Status_Tag = kVerdict_Not_Erased;
 }
 
 // The micros: the programming voltage on, then the erase command. Its reply is judged like the
 // others, so that an erase the programmer reports as failed is never shown as done.
 void Vpp_Then_Erase(Kv9& k) {
-  uint8_t* p = k.link.Packet();
-  p[0] = proglink::cmd::Set_Voltages;
-  p[1] = 2;
-  p[2] = k.link.Vpp_Code;
-  p[3] = static_cast<uint8_t>(k.Family);
-  k.link.Send_Packet();
+  Send_Vpp_On(k);
   if (Gave_Up(k)) return;
-  p[0] = proglink::cmd::Erase;
-  p[1] = 0;
-  p[4] = 0;
-  k.link.Send_Packet();
+  Send_Erase_Step(k);
   Judge_Erase_Reply(k);
 }
 
@@ -126,95 +96,78 @@ void Zeros_Then_Erase(Kv9& k) {
   const int32_t last = k.Dev_Last_Add;
   L.Status("Programming All Bytes to 00....");
   k.ui.Enabled("Quit_Func_But", true);
-  L.Write_Len = 2048;
-  uint8_t* p = L.Packet();
-  std::memset(p + 8, 0x00, 2048);
+  std::memset(L.Packet() + 8, 0x00, kZero_Block);
   L.Cur_Add = 0;
-  while (L.Stop_Code == 0) {
+  while (L.Stop_Code == stop::Go_On) {
     L.Show_Quit_Address(L.Cur_Add);
     auto a = static_cast<uint32_t>(L.Cur_Add);
-    p[0] = proglink::cmd::Program_Block;
-    p[1] = 0;
-    p[2] = static_cast<uint8_t>(a >> 16);
-    p[3] = static_cast<uint8_t>(a >> 8);
-    p[4] = static_cast<uint8_t>(a);
-    p[5] = 8;
-    p[6] = 0;
-    L.Cur_Add += 2048;
-    L.Send_Data_Block();
-    if (L.Reply()[6] == 0xFF) L.Stop_Code = 5;
-    if (L.Stop_Code == 0 && L.Cur_Add >= last) ++L.Stop_Code;  // a failure keeps its code
+    L.Cur_Add += kZero_Block;
+    Send_Zero_Block(k, a);
+    if (L.Reply()[6] == 0xFF) L.Stop_Code = stop::Quit;
+    // A failure keeps its code.
+    if (L.Stop_Code == stop::Go_On && L.Cur_Add >= last) L.Stop_Code = stop::End_Of_Range;
   }
   L.Status("Erasing Device....");
   L.Write_Len = 8;
-  if (L.Stop_Code > 4) {
+  if (L.Stop_Code >= stop::Quit) {
     L.Status_Tag = kVerdict_Not_Erased;
     return;
   }
-  L.Stop_Code = 0;
-  auto end = static_cast<uint32_t>(last);
-  p[0] = proglink::cmd::Erase;
-  p[3] = static_cast<uint8_t>(end >> 16);
-  p[4] = static_cast<uint8_t>(end >> 8);
-  L.Send_Packet();
+  L.Stop_Code = stop::Go_On;
+  Send_Erase_Up_To(k, static_cast<uint32_t>(last));
   Judge_Erase_Reply(k);
 }
 
+void Run_Procedure(Kv9& k, const Erase_Kind& kind) {
+  switch (kind.procedure) {
+    case Erase_Procedure::Nothing:
+      return;
+    case Erase_Procedure::Erase_Then_Check:
+      return Erase_Then_Check(k);
+    case Erase_Procedure::Status_Byte:
+      return Erase_Step(k);
+    case Erase_Procedure::Sector_List:
+      return Erase_Sectors(k, kind);
+    case Erase_Procedure::Vpp_Then_Erase:
+      return Vpp_Then_Erase(k);
+    case Erase_Procedure::Zeros_Then_Erase:
+      return Zeros_Then_Erase(k);
+  }
+}
+
+// Bytes 2, 3 and 5 of the security command for each item of the list.
+struct Security_Bits {
+  uint8_t b2, b3, b5;
+};
+constexpr Security_Bits kLock_Bits[3] = {{0xC0, 0xC0, 0}, {0x00, 0xC0, 0}, {0x40, 0x40, 0}};
+constexpr Security_Bits kAt89S_Bits[3] = {{0x40, 0x40, 4}, {0x40, 0x40, 2}, {0x40, 0x40, 0}};
+
 }  // namespace
 
-void Erase_ButClick(Kv9& k) {
+Outcome Erase_ButClick(Kv9& k) {
   proglink::Link& L = k.link;
   Begin_Busy(k);
   L.Status("Erasing Device....");
   L.Status_Tag = kVerdict_Erased;
-  L.Op_Kind = 2;
+  L.Op_Kind = proglink::op_kind::Programming;
   L.Begin_Operation();
   // Without an identified programmer the status bytes would be stale: judge nothing.
-  if (L.Connection != 2) {
-    L.Stop_Code = 7;
-    L.Status_Tag = 7;
+  if (L.Connection != proglink::connection::Ready) {
+    L.Stop_Code = stop::Lost;
+    L.Status_Tag = proglink::status_tag::Lost;
   }
-  L.Set_Timer_Interval(kErase_Timeout_Ms);
-  if (!Gave_Up(k)) {
-    switch (k.Erase_Type) {
-      case 1:
-      case 2:
-      case 3:
-      case 7:
-      case 8:
-      case 15:
-        Erase_Then_Check(k);
-        break;
-      case 4:
-      case 5:
-      case 6:
-        Erase_Step(k);
-        break;
-      case 9:
-      case 10:
-      case 11:
-      case 12:
-        for (const auto& list : kSector_Lists)
-          if (list.type == k.Erase_Type) Erase_Sectors(k, list);
-        break;
-      case 13:
-      case 20:
-      case 21:
-        Vpp_Then_Erase(k);
-        break;
-      case 14:
-        Zeros_Then_Erase(k);
-        break;
-      default:
-        break;  // 16 to 19: nothing to do
-    }
+  const Erase_Kind* kind = Find_Erase_Kind(k.Erase_Type);
+  if (kind && !Gave_Up(k)) {
+    proglink::Programming_Timeout wait(L);
+    Run_Procedure(k, *kind);
   }
-  L.Set_Timer_Interval(kRead_Timeout_Ms);
   if (L.Status_Tag == kVerdict_Erased) L.Status("Device is Erased....");
   if (L.Status_Tag == kVerdict_Not_Erased) L.Status("Device is NOT Erased....");
   // A time-out or a loss leaves the erase unknown: the user must find the programmer again.
-  if (L.Stop_Code == 6 || L.Stop_Code == 7) L.Status(proglink::Link::kLostStatus);
-  End_Busy(k);
+  if (L.Stop_Code == stop::Time_Out || L.Stop_Code == stop::Lost)
+    L.Status(proglink::Link::kLostStatus);
+  return End_Busy(
+      k, {.verdict = L.Status_Tag == kVerdict_Erased ? Verdict::Good : Verdict::Device_Failed});
 }
 
 void SecurityClick(Kv9& k) {
@@ -222,32 +175,25 @@ void SecurityClick(Kv9& k) {
   k.ui.Visible("Security_List", true);
 }
 
-void Security_ListClick(Kv9& k, int item) {
+Outcome Security_ListClick(Kv9& k, int item) {
   Begin_Busy(k);
+  Outcome outcome{.verdict = Verdict::Refused};  // "Cancel"
   if (item >= 0 && item <= 2) {
+    outcome.verdict = Verdict::Good;
     proglink::Link& L = k.link;
-    L.Op_Kind = 2;
+    L.Op_Kind = proglink::op_kind::Programming;
     L.Begin_Operation();
-    uint8_t* p = L.Packet();
-    p[0] = proglink::cmd::Program_Security;
-    p[1] = p[4] = p[5] = p[6] = 0;
-    if (k.Security_Type == 2) {
-      p[2] = p[3] = 0x40;
-      p[5] = item == 0 ? 4 : item == 1 ? 2 : 0;
-    } else {
-      static const uint8_t kBits[3][2] = {{0xC0, 0xC0}, {0x00, 0xC0}, {0x40, 0x40}};
-      p[2] = kBits[item][0];
-      p[3] = kBits[item][1];
-    }
-    if (L.Connection == 2) L.Send_Packet();
+    const Security_Bits& bits =
+        k.Security_Type == Security_Type::Lock_At89S ? kAt89S_Bits[item] : kLock_Bits[item];
+    if (L.Connection == proglink::connection::Ready) Send_Security(k, bits.b2, bits.b3, bits.b5);
     // A bit is reported programmed only when the programmer took the command.
-    if (L.Connection == 2 && L.Stop_Code == 0)
+    if (L.Connection == proglink::connection::Ready && L.Stop_Code == stop::Go_On)
       L.Status("Security Bit " + std::to_string(item + 1) + " has been programmed...");
     else
       L.Status(proglink::Link::kLostStatus);
   }
   k.ui.Visible("Security_List", false);
-  End_Busy(k);
+  return End_Busy(k, outcome);
 }
 
 }  // namespace memprog

@@ -2,11 +2,14 @@
 #pragma once
 
 #include "memprog/core/kv9.h"
+#include "proglink/outcome.h"
 
 namespace memprog {
 
-void Erase_ButClick(Kv9& k);  // both erase buttons
+// Both erase buttons. Not erased: Device_Failed.
+proglink::Outcome Erase_ButClick(Kv9& k);
 void SecurityClick(Kv9& k);
-void Security_ListClick(Kv9& k, int item);
+// "Cancel" sends nothing: Refused.
+proglink::Outcome Security_ListClick(Kv9& k, int item);
 
 }  // namespace memprog

@@ -2,31 +2,46 @@
 
 #include "common/hex.h"
 #include "memprog/core/buffer.h"
+#include "memprog/core/kv9_packets.h"
 #include "memprog/core/main_form.h"
 #include "memprog/ops/read_ops.h"
-#include "proglink/commands.h"
+#include "proglink/programming_timeout.h"
 
 namespace memprog {
 
+namespace stop = proglink::stop;
+using proglink::Outcome;
+using proglink::Verdict;
+
 namespace {
 
-constexpr proglink::Screen_Pos kQuestion_Pos{375, 300};
-constexpr int kProgram_Timeout_Ms = 40000;
-constexpr int kRead_Timeout_Ms = 1000;
-
-// Fills the block header for the block at Cur_Add with `count` data bytes.
-void Block_Header(Kv9& k, uint32_t count) {
-  uint8_t* p = k.link.Packet();
-  auto a = static_cast<uint32_t>(k.link.Cur_Add);
-  p[0] = proglink::cmd::Program_Block;
-  p[1] = 0;
-  p[2] = static_cast<uint8_t>(a >> 16);
-  p[3] = static_cast<uint8_t>(a >> 8);
-  p[4] = static_cast<uint8_t>(a);
-  p[5] = static_cast<uint8_t>(count >> 8);
-  p[6] = static_cast<uint8_t>(count);
-  if (k.Clock_Type == 2) p[3] |= 0x20;
-  if (k.Device_Code == 227) p[3] = static_cast<uint8_t>((a >> 8) | 0x60);
+// The blocks of the device range, each with the bytes the buffer holds for it, until the end of
+// the range or a stop.
+void Program_Blocks(Kv9& k) {
+  proglink::Link& L = k.link;
+  proglink::Programming_Timeout wait(L);
+  const uint32_t block = k.Dev_End_Add < 0x7FF ? static_cast<uint32_t>(k.Dev_End_Add + 1) : 2048;
+  const uint8_t* buffer = k.Image_Buffer.get();
+  const int32_t flip = k.Byte_Order != 0 ? 1 : 0;
+  while (L.Stop_Code == stop::Go_On) {
+    L.Show_Quit_Address(L.Cur_Add);
+    // The last block carries only the bytes left, so that nothing outside the range is written.
+    int64_t left = int64_t{k.Dev_End_Add} - L.Cur_Add + 1;
+    if (left <= 0) break;
+    uint32_t count = static_cast<uint32_t>(std::min<int64_t>(block, left));
+    auto address = static_cast<uint32_t>(L.Cur_Add);
+    uint8_t* data = L.Packet() + 8;
+    for (uint32_t i = 0; i < count; ++i) {
+      data[i] = buffer[Buffer_Position(k.Prg_Type, L.Buf_Index ^ flip)];
+      ++L.Cur_Add;
+      ++L.Buf_Index;
+    }
+    Send_Program_Block(k, address, count);
+    if (L.Reply()[6] == 0xFF) L.Stop_Code = stop::Quit;
+    // The end of the range counts only after a block that went through: a failure keeps its
+    // own code (a lost programmer must not read as a time-out, nor a time-out as a loss).
+    if (L.Stop_Code == stop::Go_On && L.Cur_Add > k.Dev_End_Add) L.Stop_Code = stop::End_Of_Range;
+  }
 }
 
 }  // namespace
@@ -35,7 +50,7 @@ bool Range_Fits_Buffer(Kv9& k) {
   int64_t last_index = int64_t{k.Buf_Start_Add} + k.Dev_End_Add - k.Dev_Start_Add;
   int64_t last = Buffer_Position(k.Prg_Type, last_index ^ (k.Byte_Order != 0 ? 1 : 0));
   last = std::max(last, Buffer_Position(k.Prg_Type, last_index));
-  if (k.Buf_Start_Add >= 0 && last < kImageSize) return true;
+  if (k.Buf_Start_Add >= 0 && last < kImage_Size) return true;
   k.host.Show_Message("The device range from Buffer Start=" +
                           common::Hex(static_cast<uint32_t>(k.Buf_Start_Add), 5) +
                           " runs past the end of the 16 MiB buffer.\r\nNothing was programmed.",
@@ -43,71 +58,41 @@ bool Range_Fits_Buffer(Kv9& k) {
   return false;
 }
 
-void Program_EpromClick(Kv9& k) {
+Outcome Program_EpromClick(Kv9& k) {
   proglink::Link& L = k.link;
   Begin_Busy(k);
   if (k.Buffer_Loaded == 0 &&
-      !k.host.Ask_Yes_No("Buffer has Not Been Loaded Continue Anyway ?", kQuestion_Pos)) {
-    End_Busy(k);
-    return;
-  }
+      !k.host.Ask_Yes_No("Buffer has Not Been Loaded Continue Anyway ?", proglink::kQuestion_Pos))
+    return End_Busy(k, {.verdict = Verdict::Refused});
   if (!Range_Fits_Buffer(k)) {
     L.Status("Device DID NOT Program....");
-    L.Status_Tag = 1;
-    End_Busy(k);
-    return;
+    L.Status_Tag = proglink::status_tag::Failed;
+    return End_Busy(k, {.verdict = Verdict::Device_Failed});
   }
   L.Status("Programming Device from Buffer....");
   k.ui.Enabled("Quit_Func_But", true);
-  L.Op_Kind = 2;
+  L.Op_Kind = proglink::op_kind::Programming;
   L.Begin_Operation();
-  if (k.Protect_Type == 5) {
-    L.Write_Len = 8;
-    uint8_t* p = L.Packet();
-    p[0] = proglink::cmd::Erase;
-    for (int i = 1; i <= 6; ++i) p[i] = 0;
-    L.Send_Packet();
-  }
+  if (k.Protect_Type == Protect_Type::Protect_Command) Send_Protect_Command(k);
   // Without an identified programmer nothing can be programmed: say so instead of pretending.
-  if (L.Connection != 2 && L.Stop_Code == 0) L.Stop_Code = 7;
+  if (L.Connection != proglink::connection::Ready && L.Stop_Code == stop::Go_On)
+    L.Stop_Code = stop::Lost;
 
-  const uint32_t block = k.Dev_End_Add < 0x7FF ? static_cast<uint32_t>(k.Dev_End_Add + 1) : 2048;
-  const uint8_t* buffer = k.Image_Buffer.get();
-  const int32_t flip = k.Byte_Order != 0 ? 1 : 0;
-  L.Set_Timer_Interval(kProgram_Timeout_Ms);
-  while (L.Stop_Code == 0) {
-    L.Show_Quit_Address(L.Cur_Add);
-    // The last block carries only the bytes left, so that nothing outside the range is written.
-    int64_t left = int64_t{k.Dev_End_Add} - L.Cur_Add + 1;
-    if (left <= 0) break;
-    uint32_t count = static_cast<uint32_t>(std::min<int64_t>(block, left));
-    L.Write_Len = count;
-    Block_Header(k, count);
-    uint8_t* data = L.Packet() + 8;
-    for (uint32_t i = 0; i < count; ++i) {
-      data[i] = buffer[Buffer_Position(k.Prg_Type, L.Buf_Index ^ flip)];
-      ++L.Cur_Add;
-      ++L.Buf_Index;
-    }
-    L.Send_Data_Block();
-    if (L.Reply()[6] == 0xFF) L.Stop_Code = 5;
-    // The end of the range counts only after a block that went through: a failure keeps its
-    // own code (a lost programmer must not read as a time-out, nor a time-out as a loss).
-    if (L.Stop_Code == 0 && L.Cur_Add > k.Dev_End_Add) ++L.Stop_Code;
-  }
-  L.Set_Timer_Interval(kRead_Timeout_Ms);
+  Program_Blocks(k);
   L.Write_Len = 8;
-
-  if (L.Stop_Code <= 4) {
+  const bool programmed = L.Stop_Code < stop::Quit;
+  if (programmed) {
     L.Status("Device is Programmed....");
   } else {
     L.Status("Device DID NOT Program....");
-    L.Status_Tag = 1;
+    L.Status_Tag = proglink::status_tag::Failed;
     k.host.Show_Message("Device DID NOT Program....", proglink::Box::Information, {});
   }
   Show_Lost_If_Lost(k);
-  if (k.Auto_Verify == 1 && L.Stop_Code < 5) Verify(k);
-  End_Busy(k);
+  // A block that failed or got no reply in time did not program, as the window says.
+  Outcome outcome{.verdict = L.Quit_Clicked ? Verdict::Stopped : Verdict::Device_Failed};
+  if (programmed) outcome = k.Auto_Verify == 1 ? Verify(k) : Outcome{};
+  return End_Busy(k, outcome);
 }
 
 void Auto_VerifyClick(Kv9& k) {

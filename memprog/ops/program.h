@@ -2,10 +2,13 @@
 #pragma once
 
 #include "memprog/core/kv9.h"
+#include "proglink/outcome.h"
 
 namespace memprog {
 
-void Program_EpromClick(Kv9& k);
+// With auto-verify on, the verify's outcome. An unloaded buffer the user would not program:
+// Refused.
+proglink::Outcome Program_EpromClick(Kv9& k);
 void Auto_VerifyClick(Kv9& k);
 
 // True when every buffer position of the device range lies inside the 16 MiB buffer; otherwise

@@ -7,17 +7,18 @@
 
 namespace memprog {
 
-namespace {
+namespace stop = proglink::stop;
+namespace status_tag = proglink::status_tag;
+using proglink::Outcome;
+using proglink::Verdict;
 
-constexpr int kVerdict_Good = 0;
-constexpr int kVerdict_Conflict = 1;
-constexpr int kVerdict_Mismatch = 2;
+namespace {
 
 // Steps 1 to 3 of every read-type run. A run started without an identified programmer cannot
 // read anything: it ends as a lost programmer rather than judging a stale reply buffer.
 void Begin_Read(Kv9& k, const char* status, bool clear_memo) {
   Begin_Busy(k);
-  k.link.Op_Kind = 1;
+  k.link.Op_Kind = proglink::op_kind::Reading;
   k.link.Begin_Operation();
   k.ui.Enabled("Quit_Func_But", true);
   k.link.Status(status);
@@ -25,9 +26,9 @@ void Begin_Read(Kv9& k, const char* status, bool clear_memo) {
     k.link.Memo1().Clear();
     k.link.Memo1().Show(true);
   }
-  if (k.link.Connection != 2 && k.link.Stop_Code == 0) {
-    k.link.Stop_Code = 7;
-    k.link.Status_Tag = 7;
+  if (k.link.Connection != proglink::connection::Ready && k.link.Stop_Code == stop::Go_On) {
+    k.link.Stop_Code = stop::Lost;
+    k.link.Status_Tag = status_tag::Lost;
   }
 }
 
@@ -36,16 +37,16 @@ void Begin_Read(Kv9& k, const char* status, bool clear_memo) {
 template <typename Work>
 void Read_Range(Kv9& k, bool swap_bytes, Work&& work) {
   proglink::Link& L = k.link;
-  while (L.Stop_Code == 0) {
+  while (L.Stop_Code == stop::Go_On) {
     L.Read_Block();
-    if (L.Stop_Code != 0) break;
+    if (L.Stop_Code != stop::Go_On) break;
     const uint8_t* data = L.Reply() + 8;
     const int32_t flip = swap_bytes ? 1 : 0;
     do {
       work(data[L.Blk_Pos ^ flip]);
       ++L.Blk_Pos;
       L.Next_Address();
-    } while (L.Stop_Code == 0 && L.Blk_Pos < static_cast<int32_t>(L.Reply_Size));
+    } while (L.Stop_Code == stop::Go_On && L.Blk_Pos < static_cast<int32_t>(L.Reply_Size));
   }
 }
 
@@ -63,30 +64,33 @@ void Insert_Mismatch(Kv9& k, std::string line) {
 }  // namespace
 
 void Show_Lost_If_Lost(Kv9& k) {
-  if (k.link.Stop_Code == 7) k.link.Status(proglink::Link::kLostStatus);
+  if (k.link.Stop_Code == stop::Lost) k.link.Status(proglink::Link::kLostStatus);
 }
 
-void Blank_ChkClick(Kv9& k) {
+Outcome Blank_ChkClick(Kv9& k) {
   Begin_Read(k, "Checking to see if Device is erased....", true);
   const uint8_t blank = static_cast<uint8_t>(k.Blank_Value);
+  Outcome outcome;
   Read_Range(k, false, [&](uint8_t b) {
     if (b == blank) return;
+    outcome.Add_Difference(static_cast<uint32_t>(k.link.Cur_Add));
     std::string line = common::Hex(static_cast<uint32_t>(k.link.Cur_Add), 4);
     line += "  EXPECTED-";
     common::Append_Hex(line, blank, 2);
     line += " FOUND-";
     common::Append_Hex(line, b, 2);
     Insert_Mismatch(k, std::move(line));
-    k.link.Status_Tag = kVerdict_Mismatch;
+    k.link.Status_Tag = status_tag::Mismatch;
   });
-  if (k.link.Status_Tag == kVerdict_Mismatch) k.link.Status("Device is NOT Erased....");
-  if (k.link.Status_Tag == kVerdict_Good) k.link.Status("Device is Erased....");
-  if (k.link.Status_Tag < kVerdict_Mismatch) k.link.Memo1().Show(false);
+  if (k.link.Status_Tag == status_tag::Mismatch) k.link.Status("Device is NOT Erased....");
+  if (k.link.Status_Tag == status_tag::Good) k.link.Status("Device is Erased....");
+  if (k.link.Status_Tag < status_tag::Mismatch) k.link.Memo1().Show(false);
   Show_Lost_If_Lost(k);
-  End_Busy(k);
+  outcome.verdict = outcome.count > 0 ? Verdict::Device_Failed : Verdict::Good;
+  return End_Busy(k, outcome);
 }
 
-void Move_EpromClick(Kv9& k) {
+Outcome Move_EpromClick(Kv9& k) {
   Begin_Read(k, "Moving Device to Buffer....", false);
   uint8_t* buffer = k.Image_Buffer.get();
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
@@ -95,28 +99,30 @@ void Move_EpromClick(Kv9& k) {
   });
   // Stopped or timed out before the end of the range, the buffer holds only part of the
   // device: the run keeps its running text rather than claim the device was moved.
-  if (k.link.Stop_Code == 1) k.link.Status("Device Has Been Moved to Buffer....");
+  const bool moved = k.link.Stop_Code == stop::End_Of_Range;
+  if (moved) k.link.Status("Device Has Been Moved to Buffer....");
   Checksum(k);
   Show_Lost_If_Lost(k);
-  End_Busy(k);
+  return End_Busy(k, {.verdict = moved ? Verdict::Good : Verdict::Stopped, .checksum = k.Chk_Sum});
 }
 
-void Verify(Kv9& k) {
+Outcome Verify(Kv9& k) {
   Begin_Read(k, "Verifying Device to Buffer....", true);
   const uint8_t* buffer = k.Image_Buffer.get();
-  const bool clock = k.Clock_Type != 0;
+  const bool clock = k.Clock_Type != Clock_Type::No_Clock;
   const int32_t clock_first = k.Dev_Last_Add - 7;  // the part's top registers, not the range's
-  uint64_t differ = 0, need_erase = 0;
+  Outcome outcome;
+  uint64_t need_erase = 0;
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);
     if (!In_Buffer(at)) return;
     uint8_t want = buffer[at];
     if (want == b) return;
     if (clock && k.link.Cur_Add >= clock_first) return;  // the running clock's registers
-    ++differ;
+    outcome.Add_Difference(static_cast<uint32_t>(k.link.Cur_Add));
     if (Needs_Erase(k, want, b)) ++need_erase;
     std::string line;
-    if (k.Prg_Type == 0) {
+    if (k.Prg_Type == Program_Type::Byte) {
       common::Append_Hex(line, static_cast<uint32_t>(k.link.Cur_Add), 5);
     } else {
       common::Append_Hex(line, static_cast<uint64_t>(at), 5);
@@ -128,43 +134,48 @@ void Verify(Kv9& k) {
     line += " FOUND-";
     common::Append_Hex(line, b, 2);
     Insert_Mismatch(k, std::move(line));
-    k.link.Status_Tag = kVerdict_Mismatch;
+    k.link.Status_Tag = status_tag::Mismatch;
   });
-  if (differ > 0)
-    k.link.Memo1().Insert(std::to_string(differ) + " bytes differ, " + std::to_string(need_erase) +
-                          (k.Blank_Value == 0
-                               ? " of them need a bit lowered from 1 to 0 (erase first)"
-                               : " of them need a bit raised from 0 to 1 (erase first)"));
-  if (k.link.Status_Tag == kVerdict_Mismatch) k.link.Status("Device Did NOT Verify to Buffer....");
-  if (k.link.Status_Tag == kVerdict_Good) k.link.Status("Device Verified to Buffer....");
-  if (k.link.Status_Tag < kVerdict_Mismatch) k.link.Memo1().Show(false);
+  if (outcome.count > 0)
+    k.link.Memo1().Insert(
+        std::to_string(outcome.count) + " bytes differ, " + std::to_string(need_erase) +
+        (k.Blank_Value == 0 ? " of them need a bit lowered from 1 to 0 (erase first)"
+                            : " of them need a bit raised from 0 to 1 (erase first)"));
+  if (k.link.Status_Tag == status_tag::Mismatch)
+    k.link.Status("Device Did NOT Verify to Buffer....");
+  if (k.link.Status_Tag == status_tag::Good) k.link.Status("Device Verified to Buffer....");
+  if (k.link.Status_Tag < status_tag::Mismatch) k.link.Memo1().Show(false);
   Show_Lost_If_Lost(k);
+  outcome.verdict = outcome.count > 0 ? Verdict::Device_Failed : Verdict::Good;
+  return outcome;
 }
 
-void Verify_EpromClick(Kv9& k) {
-  Verify(k);
-  End_Busy(k);
+Outcome Verify_EpromClick(Kv9& k) {
+  return End_Busy(k, Verify(k));
 }
 
-void CompareClick(Kv9& k) {
+Outcome CompareClick(Kv9& k) {
   Begin_Read(k, "Comparing Device for Re-Progamablity....", false);
   const uint8_t* buffer = k.Image_Buffer.get();
+  Outcome outcome;
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
     // The buffer byte that programming would write here.
     int64_t at = Buffer_Position(k.Prg_Type, k.link.Buf_Index);
     if (!In_Buffer(at)) return;
     uint8_t want = buffer[at];
     if (Needs_Erase(k, want, b)) {
-      k.link.Stop_Code = 1;
-      k.link.Status_Tag = kVerdict_Conflict;
+      outcome.Add_Difference(static_cast<uint32_t>(k.link.Cur_Add));
+      k.link.Stop_Code = stop::End_Of_Range;
+      k.link.Status_Tag = status_tag::Failed;
     }
   });
-  if (k.link.Status_Tag == kVerdict_Conflict) k.link.Status("Device CAN NOT be Reprogrammed....");
+  if (k.link.Status_Tag == status_tag::Failed) k.link.Status("Device CAN NOT be Reprogrammed....");
   // A stopped or failed comparison has not looked at every byte: it claims nothing.
-  else if (k.link.Status_Tag == kVerdict_Good)
+  else if (k.link.Status_Tag == status_tag::Good)
     k.link.Status("Device Can be Reprogrammed....");
   Show_Lost_If_Lost(k);
-  End_Busy(k);
+  outcome.verdict = outcome.count > 0 ? Verdict::Device_Failed : Verdict::Good;
+  return End_Busy(k, outcome);
 }
 
 }  // namespace memprog

@@ -26,17 +26,18 @@ std::string Caption(const Session& s) {
   return s.m.ui["Device"].caption;
 }
 
-int Alone(Session& s, void (*handler)(Mcu9&)) {
+using Operation = proglink::Outcome (*)(Mcu9&);
+
+int Alone(Session& s, Operation operation) {
   if (!s.Find_Programmer()) return kNoProgrammer;
-  s.Run(handler);
-  return s.Verdict();
+  return s.Report(s.Run(operation));
 }
 
 // Whose words the buffer keeps before an operation on the input file.
 enum class Keep { File_Only, Part_Words, Part_Config_Words };
 
 // An operation on the buffer loaded from the input file.
-int With_Input(const Arguments& a, Session& s, void (*handler)(Mcu9&), Keep keep,
+int With_Input(const Arguments& a, Session& s, Operation operation, Keep keep,
                const char* note = nullptr) {
   if (int status = Load_Input(a, s); status != kGood) return status;
   if (!s.Find_Programmer()) return kNoProgrammer;
@@ -45,8 +46,7 @@ int With_Input(const Arguments& a, Session& s, void (*handler)(Mcu9&), Keep keep
     if (status != kGood) return status;
   }
   if (note) s.Err() << s.Program() << ": " << note << '\n';
-  s.Run(handler);
-  return s.Verdict();
+  return s.Report(s.Run(operation));
 }
 
 }  // namespace
@@ -54,10 +54,8 @@ int With_Input(const Arguments& a, Session& s, void (*handler)(Mcu9&), Keep keep
 int Read_Command(const Arguments& a, Session& s) {
   s.Fill(a);
   if (!s.Find_Programmer()) return kNoProgrammer;
-  s.Run(Move_EpromClick);
-  int outcome = s.Verdict();
   // A read that did not reach the end would save a file that looks complete.
-  if (outcome != kGood) return outcome;
+  if (int status = s.Report(s.Run(Move_EpromClick)); status != kGood) return status;
   Show_Checksum(s.m);
   s.Out() << s.m.ui["Chk_Sum_But"].caption << '\n';
   return s.Save(a.operands[0], a.out_format) ? kGood : kUsage;
@@ -89,9 +87,9 @@ int Blank_Command(const Arguments&, Session& s) {
 int Erase_Command(const Arguments&, Session& s) {
   if (s.m.Erase_Flag == 0) return Not_For_Device(s, "cannot be erased electrically");
   if (!s.Find_Programmer()) return kNoProgrammer;
-  const std::string before = s.host.Status();
-  s.Run(Erase_ButClick);
-  return s.host.Status() != before ? s.Verdict() : s.Outcome();
+  const proglink::Outcome outcome = s.Run(Erase_ButClick);
+  return s.Report(outcome,
+                  outcome.verdict == proglink::Verdict::Good ? std::string() : s.host.Status());
 }
 
 int Program_EE_Command(const Arguments& a, Session& s) {
@@ -111,7 +109,7 @@ int Probe_Command(const Arguments&, Session& s) {
 // The firmware-update key on Start_Add; the command line asks nothing, so the file is the
 // dialog's answer.
 int Firmware_Command(const Arguments& a, Session& s) {
-  return s.Firmware_Update(a.operands[0], [&s] { Start_AddKeyPress(s.m, kFlash_Update_Key); });
+  return s.Firmware_Update(a.operands[0], [&s] { return Firmware_Update(s.m); });
 }
 
 }  // namespace picprog::cli

@@ -53,8 +53,9 @@ int Keep_Part_Words(Session& s, const std::string& file, bool config_space) {
   if (!cal && from_part.empty()) return proglink::console::kGood;
 
   auto wanted = std::make_unique<Pic_Buf>(m.Buf());
-  s.Run(Move_EpromClick);
-  if (proglink::console::Interrupted() || m.link.Status_Tag != 0) return s.Verdict();
+  const proglink::Outcome read = s.Run(Move_EpromClick);
+  if (proglink::console::Interrupted() || read.verdict != proglink::Verdict::Good)
+    return s.Report(read);
   const Pic_Buf& part = m.Buf();
   for (uint16_t a : from_part) (*wanted)[a] = part[a];
   if (cal) {

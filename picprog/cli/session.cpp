@@ -1,7 +1,5 @@
 #include "picprog/cli/session.h"
 
-#include <algorithm>
-
 #include "picprog/cli/device_lookup.h"
 #include "picprog/core/checksum_fill.h"
 #include "picprog/core/file_buttons.h"
@@ -18,18 +16,10 @@ constexpr int kQuit_Address_Digits = 4;
 constexpr int kFill_Blank = 1;  // "Fill Buffer With FFFF"
 constexpr int kFill_Entry = 2;  // "Fill Buffer With XXXX"
 
-bool Is_Lost_Line(const std::string& line) {
-  return line.starts_with(proglink::Link::kLostLine);
-}
-
 }  // namespace
 
 Session::Session(std::ostream& out, std::ostream& err, bool terminal)
     : Front_End(out, err, terminal, {"mcu9", kQuit_Address_Digits, "StaticText2"}), m(host) {
-  // Win_Mcu9 logs the link's troubles in its message area, among the results.
-  host.Is_Log_Line = [](const std::string& line) {
-    return Is_Lost_Line(line) || line == proglink::Link::kWriteTimeout;
-  };
   FormCreate(m);
 }
 
@@ -39,11 +29,6 @@ void Session::Idle() {
 
 void Session::Quit() {
   Quit_AddClick(m);
-}
-
-bool Session::Gave_Up() {
-  const auto& lines = m.link.Memo1().Lines();
-  return Front_End::Gave_Up() || std::any_of(lines.begin(), lines.end(), Is_Lost_Line);
 }
 
 void Session::Select(int code) {
@@ -69,20 +54,20 @@ void Session::Fill(const Arguments& a) {
 bool Session::Load(const std::string& path, File_Format format) {
   if (proglink::console::Interrupted()) return false;
   if (m.File_Type != format) File_TypeClick(m, format);
-  Run_With_File(path, [this] { Load_ButClick(m); });
-  return m.ui["StaticText1"].caption == "Last File Loaded in Buffer=" + path;
+  return Run_With_File(path, [this] { return Load_ButClick(m); });
 }
 
 bool Session::Save(const std::string& path, File_Format format) {
   if (proglink::console::Interrupted()) return false;
   if (m.File_Type != format) File_TypeClick(m, format);
-  return Run_With_File(path, [this] { Save_ButClick(m); });
+  return Run_With_File(path, [this] { return Save_ButClick(m); });
 }
 
-void Session::Run(const std::function<void(Mcu9&)>& handler, bool over_program) {
+proglink::Outcome Session::Run(const std::function<proglink::Outcome(Mcu9&)>& operation,
+                               bool over_program) {
   proglink::console::Progress_Range range;
   if (over_program) range = {0, m.Prog_End};
-  Front_End::Run([&] { handler(m); }, range);
+  return Operate([&] { return operation(m); }, range);
 }
 
 }  // namespace picprog::cli

@@ -36,9 +36,10 @@ class Session : public proglink::console::Front_End {
   bool Load(const std::string& path, File_Format format);
   bool Save(const std::string& path, File_Format format);
 
-  // Runs a handler with the progress line, over program memory when `over_program`; not after
-  // Ctrl-C.
-  void Run(const std::function<void(Mcu9&)>& handler, bool over_program = true);
+  // Runs an operation with the progress line, over program memory when `over_program`; not after
+  // Ctrl-C (Stopped).
+  proglink::Outcome Run(const std::function<proglink::Outcome(Mcu9&)>& operation,
+                        bool over_program = true);
 
   Mcu9 m;
 
@@ -46,9 +47,6 @@ class Session : public proglink::console::Front_End {
   proglink::Link& Program_Link() override { return m.link; }
   void Idle() override;
   void Quit() override;
-  // Win_Mcu9's reply timer stops a run as its Quit button does: the link's line in the message
-  // area is what tells the two apart.
-  bool Gave_Up() override;
 
  private:
   uint16_t fill_word_ = 0;

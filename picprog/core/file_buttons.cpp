@@ -46,7 +46,7 @@ void File_TypeClick(Mcu9& m, int index) {
   Enable_Step(m);
 }
 
-void Load_File(Mcu9& m, const std::string& path) {
+bool Load_File(Mcu9& m, const std::string& path) {
   std::string message;
   bool loaded;
   if (Is_Hex(m)) {
@@ -62,6 +62,7 @@ void Load_File(Mcu9& m, const std::string& path) {
   if (loaded) m.ui.Caption("StaticText1", "Last File Loaded in Buffer=" + path);
   if (!message.empty())
     m.host.Show_Message(message, loaded ? proglink::Box::Warning : proglink::Box::Error, {});
+  return loaded;
 }
 
 void After_Load(Mcu9& m) {
@@ -70,20 +71,23 @@ void After_Load(Mcu9& m) {
   Enable_Step(m);
 }
 
-void Load_ButClick(Mcu9& m) {
+bool Load_ButClick(Mcu9& m) {
   Hide_Panels(m);
   m.ui.Enabled("MainForm", false);
+  bool loaded = false;
   if (auto path = m.host.Choose_File(Dialog(m, false))) {
     m.Open_File_Name = *path;
-    Load_File(m, *path);
+    loaded = Load_File(m, *path);
   }
   After_Load(m);
   m.ui.Enabled("MainForm", true);
+  return loaded;
 }
 
-void Save_ButClick(Mcu9& m) {
+bool Save_ButClick(Mcu9& m) {
   Hide_Panels(m);
   m.ui.Enabled("MainForm", false);
+  bool saved = false;
   if (auto path = m.host.Choose_File(Dialog(m, true))) {
     std::string error;
     if (Is_Hex(m)) {
@@ -94,8 +98,10 @@ void Save_ButClick(Mcu9& m) {
       error = Save_Bin(*path, m.Buf());
     }
     if (!error.empty()) m.host.Show_Message(error, proglink::Box::Error, {});
+    saved = error.empty();
   }
   m.ui.Enabled("MainForm", true);
+  return saved;
 }
 
 }  // namespace picprog

@@ -20,7 +20,7 @@ void FormActivate(Mcu9& m) {
   m.Activated = true;
   m.host.Pump_Messages();
   m.Fuse_Blank = 0x3FFF;
-  m.link.Connection = 0;
+  m.link.Connection = proglink::connection::None;
   Read_Settings(m);
   m.link.Find_Programmer();
   Enable_Step(m);
@@ -28,14 +28,14 @@ void FormActivate(Mcu9& m) {
 }
 
 void FormCloseQuery(Mcu9& m) {
-  m.link.Stop_Code = 5;
+  m.link.Stop_Code = proglink::stop::Quit;
   m.host.Set_Timer(false, m.link.Timer_Interval());
-  if (m.link.Connection == 2) {
+  if (m.link.Connection == proglink::connection::Ready) {
     m.link.Reset_Programmer();
     m.link.Close_Programmer();
   }
   // The reset cleared it: an operation whose wait the close interrupted must stop, not go on.
-  m.link.Stop_Code = 5;
+  m.link.Stop_Code = proglink::stop::Quit;
   Write_Settings(m);
   m.host.Pump_Messages();
 }
@@ -59,9 +59,14 @@ void StaticText3Click(Mcu9& m) {
 
 bool Start_AddKeyPress(Mcu9& m, char key) {
   if (std::toupper(static_cast<unsigned char>(key)) != kFlash_Update_Key) return false;
-  // Without a programmer the update would send nothing and then judge a stale reply.
-  if (m.link.Connection == 2) m.link.Flash_Update();
+  Firmware_Update(m);
   return true;
+}
+
+proglink::Outcome Firmware_Update(Mcu9& m) {
+  // Without a programmer the update would send nothing and then judge a stale reply.
+  if (m.link.Connection != proglink::connection::Ready) return {.verdict = proglink::Verdict::Lost};
+  return m.link.Flash_Update();
 }
 
 void V_VerifyClick(Mcu9& m, int index) {

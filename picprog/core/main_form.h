@@ -19,6 +19,8 @@ void Hide_Panels(Mcu9& m);  // every socket panel
 void StaticText3Click(Mcu9& m);
 // A key typed on Start_Add; true when it was the firmware-update key.
 bool Start_AddKeyPress(Mcu9& m, char key);
+// The firmware update that key starts; without a programmer nothing is sent: Lost.
+proglink::Outcome Firmware_Update(Mcu9& m);
 void V_VerifyClick(Mcu9& m, int index);
 
 }  // namespace picprog

@@ -35,19 +35,20 @@ void Busy_State(Mcu9& m) {
   for (const char* c : kMcu9_Operation_Buttons) m.ui.Enabled(c, false);
   for (const char* c : kMcu9_Busy_Controls) m.ui.Enabled(c, false);
   m.ui.Colour("StaticText3", proglink::Colour::Yellow);
-  m.link.Status_Tag = 0;
+  m.link.Clear_Status();
   m.host.Pump_Messages();
 }
 
 void Enable_Step(Mcu9& m) {
-  if (m.link.Connection > 0)
+  if (m.link.Connection != proglink::connection::None)
     for (const char* c : kMcu9_Operation_Buttons) m.ui.Enabled(c, true);
   for (const char* c : kMcu9_Busy_Controls) m.ui.Enabled(c, true);
   for (const char* c :
        {"StaticText2", "File_Type", "Buf_Start", "EE_Start", "ID_Start", "FillEdit", "FillBox"})
     m.ui.Visible(c, false);
-  m.ui.Colour("StaticText3",
-              m.link.Status_Tag != 0 ? proglink::Colour::Red : proglink::Colour::Lime);
+  m.ui.Colour("StaticText3", m.link.Status_Tag != proglink::status_tag::Good
+                                 ? proglink::Colour::Red
+                                 : proglink::Colour::Lime);
   m.link.Reset_Programmer();
   m.Busy = false;
   m.host.Pump_Messages();

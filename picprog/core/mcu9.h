@@ -49,7 +49,9 @@ struct Mcu9 : proglink::Device_Setup {
   bool Fill_Entry_Spoilt = false;  // FillEdit's Tag: a key that is not hex was typed
 
   // ---- operations
-  int Failure = 0;       // StaticText2's Tag: 1 once a mismatch is listed
+  int Failure = 0;          // StaticText2's Tag: 1 once a mismatch is listed
+  uint64_t Mismatches = 0;  // listed by the running operation
+  uint16_t First_Mismatch = 0;
   int Verify_Volts = 1;  // V_Verify's item: 0 "3 Volts", 1 "5 Volts", 2 "6 Volts"
 
   // ---- window

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <functional>
 #include <map>
 
 #include "picprog/core/checksum_fill.h"
@@ -24,7 +25,8 @@ namespace picprog {
 
 namespace {
 
-using Handler = void (*)(Mcu9&);
+// The window has no use for what a handler returns: what it shows is in the controls.
+using Handler = std::function<void(Mcu9&)>;
 
 const std::map<std::string, Handler>& Click_Handlers() {
   static const std::map<std::string, Handler> handlers = [] {

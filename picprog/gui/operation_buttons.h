@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "picprog/core/mcu9.h"
 
@@ -9,7 +10,9 @@ namespace picprog {
 
 struct Operation_Button {
   const char* control;
-  void (*click)(Mcu9&);  // nullptr: not linked in, the button does nothing
+  // The window has no use for an operation's outcome. Empty: not linked in, the button does
+  // nothing.
+  std::function<void(Mcu9&)> click;
 };
 
 extern const std::array<Operation_Button, 8> kOperation_Buttons;

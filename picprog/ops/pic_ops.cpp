@@ -2,19 +2,23 @@
 
 #include "picprog/ops/pic_packets.h"
 #include "picprog/ops/routines.h"
+#include "proglink/programming_timeout.h"
 
 namespace picprog {
 
 namespace {
 
-// Programming and erasing wait this long for a reply: a 1024-word block of EPROM takes seconds.
-constexpr int kLong_Timeout_Ms = 40000;
 constexpr uint8_t kProgram_Vcc = 2;
 constexpr uint8_t kVerify_Vcc[] = {0, 2, 66};  // V_Verify: "3 Volts", "5 Volts", "6 Volts"
 
-constexpr int kTag_Good = 0;
-constexpr int kTag_Failed = 1;
-constexpr int kTag_Lost = 7;
+namespace stop = proglink::stop;
+namespace connection = proglink::connection;
+using proglink::Outcome;
+using proglink::Verdict;
+
+constexpr int kTag_Good = proglink::status_tag::Good;
+constexpr int kTag_Failed = proglink::status_tag::Failed;
+constexpr int kTag_Lost = proglink::status_tag::Lost;
 
 uint8_t Verify_Vcc(const Mcu9& m) {
   return m.Verify_Volts >= 0 && m.Verify_Volts < 3 ? kVerify_Vcc[m.Verify_Volts] : kProgram_Vcc;
@@ -27,13 +31,15 @@ void Begin(Mcu9& m, const char* during, bool show_memo, uint8_t vcc) {
   m.ui.Caption("StaticText2", during);
   m.ui.Visible("StaticText2", true);
   m.Failure = 0;
+  m.Mismatches = 0;
   if (show_memo) {
     m.link.Memo1().Clear();
     m.link.Memo1().Show(true);
   }
   m.link.Vcc_Code = vcc;
   Pic_Begin(m);
-  if (m.link.Connection != 2 && m.link.Stop_Code == 0) m.link.Stop_Code = 7;
+  if (m.link.Connection != connection::Ready && m.link.Stop_Code == stop::Go_On)
+    m.link.Stop_Code = stop::Lost;
 }
 
 void End(Mcu9& m) {
@@ -42,10 +48,10 @@ void End(Mcu9& m) {
 }
 
 bool Lost(const Mcu9& m) {
-  return m.link.Stop_Code == 7 || m.link.Connection != 2;
+  return m.link.Stop_Code == stop::Lost || m.link.Connection != connection::Ready;
 }
 
-void Outcome(Mcu9& m, const char* text, int tag) {
+void Show_Verdict(Mcu9& m, const char* text, int tag) {
   m.link.Status(text);
   m.link.Status_Tag = tag;
   m.ui.Colour(proglink::Link::kStatus,
@@ -53,138 +59,155 @@ void Outcome(Mcu9& m, const char* text, int tag) {
 }
 
 // The programmer went away during the run: its text is the one that searches for it again.
-bool Outcome_If_Lost(Mcu9& m) {
+bool Show_If_Lost(Mcu9& m) {
   if (!Lost(m)) return false;
-  Outcome(m, proglink::Link::kLostStatus, kTag_Lost);
+  Show_Verdict(m, proglink::Link::kLostStatus, kTag_Lost);
   return true;
 }
 
 // The closing text of a run that compares: the mismatches listed, else whether it saw everything.
-void Compare_Outcome(Mcu9& m, const char* good, const char* bad, const char* stopped) {
-  if (Outcome_If_Lost(m)) return;
-  if (m.Failure == 1) return Outcome(m, bad, kTag_Failed);
-  if (Stopped(m)) return Outcome(m, stopped, kTag_Failed);
-  Outcome(m, good, kTag_Good);
+void Show_Compare_Verdict(Mcu9& m, const char* good, const char* bad, const char* stopped) {
+  if (Show_If_Lost(m)) return;
+  if (m.Failure == 1) return Show_Verdict(m, bad, kTag_Failed);
+  if (Stopped(m)) return Show_Verdict(m, stopped, kTag_Failed);
+  Show_Verdict(m, good, kTag_Good);
   m.link.Memo1().Show(false);
 }
 
-// Programming and erasing wait longer for their replies.
-class Long_Timeout {
- public:
-  explicit Long_Timeout(Mcu9& m) : m_(m), saved_(m.link.Timer_Interval()) {
-    m.link.Set_Timer_Interval(kLong_Timeout_Ms);
-  }
-  ~Long_Timeout() { m_.link.Set_Timer_Interval(saved_); }
-  Long_Timeout(const Long_Timeout&) = delete;
-  Long_Timeout& operator=(const Long_Timeout&) = delete;
+// What the run found, judged before its closing text replaces the status tag that tells whether a
+// reply wait gave up: `failed` (mismatches listed, the part not erased), a stop (the Quit button,
+// else a failed block), and what broke the run off.
+Outcome Judged(const Mcu9& m, bool failed) {
+  Outcome outcome{.count = m.Mismatches};
+  if (m.Mismatches > 0) outcome.first_address = m.First_Mismatch;
+  Verdict own = Verdict::Good;
+  if (failed)
+    own = Verdict::Device_Failed;
+  else if (Stopped(m))
+    own = m.link.Quit_Clicked ? Verdict::Stopped : Verdict::Device_Failed;
+  outcome.verdict = m.link.Run_Verdict(own);
+  return outcome;
+}
 
- private:
-  Mcu9& m_;
-  int saved_;
-};
+// The enable step, and the verdict as the closing reset leaves it.
+Outcome Finish(Mcu9& m, Outcome outcome) {
+  End(m);
+  outcome.verdict = m.link.Run_Verdict(outcome.verdict);
+  return outcome;
+}
+
+constexpr Outcome kNo_Device{.verdict = Verdict::Refused};
 
 }  // namespace
 
-void Blank_ChkClick(Mcu9& m) {
+Outcome Blank_ChkClick(Mcu9& m) {
   const Family_Routines* r = Find_Routines(m.Family);
-  if (!r) return;
+  if (!r) return kNo_Device;
   Begin(m, "Checking to see if Device is erased...", true, kProgram_Vcc);
   Blank_Check(m, r->core);
-  Compare_Outcome(m, "Device is Erased...", "Device is NOT Erased...",
-                  "Blank Check Stopped Before the End...");
-  End(m);
+  const Outcome outcome = Judged(m, m.Failure == 1);
+  Show_Compare_Verdict(m, "Device is Erased...", "Device is NOT Erased...",
+                       "Blank Check Stopped Before the End...");
+  return Finish(m, outcome);
 }
 
-void Verify_EpromClick(Mcu9& m) {
+Outcome Verify_EpromClick(Mcu9& m) {
   const Family_Routines* r = Find_Routines(m.Family);
-  if (!r) return;
+  if (!r) return kNo_Device;
   Begin(m, "Verifying Device to Buffer...", true, Verify_Vcc(m));
   Verify(m, r->core);
-  Compare_Outcome(m, "Device Verified to Buffer...", "Device Did NOT Verify to Buffer...",
-                  "Verify Stopped Before the End...");
-  End(m);
+  const Outcome outcome = Judged(m, m.Failure == 1);
+  Show_Compare_Verdict(m, "Device Verified to Buffer...", "Device Did NOT Verify to Buffer...",
+                       "Verify Stopped Before the End...");
+  return Finish(m, outcome);
 }
 
-void Move_EpromClick(Mcu9& m) {
+Outcome Move_EpromClick(Mcu9& m) {
   const Family_Routines* r = Find_Routines(m.Family);
-  if (!r) return;
+  if (!r) return kNo_Device;
   Begin(m, "Moving Device to Buffer...", false, kProgram_Vcc);
   Read_Device(m, r->core);
-  if (!Outcome_If_Lost(m)) {
+  const Outcome outcome = Judged(m, false);
+  if (!Show_If_Lost(m)) {
     if (Stopped(m)) {
       // Part of the buffer is new, the rest as it was: the configuration word is left alone.
-      Outcome(m, "Move Stopped Before the End...", kTag_Failed);
+      Show_Verdict(m, "Move Stopped Before the End...", kTag_Failed);
     } else {
       m.Fuse.Decode(m.Buf()[kConfig_Word], m.Family);  // Fuse_Word and the editor
-      Outcome(m, "Device Has Been Moved to Buffer...", kTag_Good);
+      Show_Verdict(m, "Device Has Been Moved to Buffer...", kTag_Good);
     }
   }
-  End(m);
+  return Finish(m, outcome);
 }
 
 // Every block and step must have been taken: a failed block ends the run, and a good reply to a
 // later packet does not make up for it.
-void Program_EpromClick(Mcu9& m) {
+Outcome Program_EpromClick(Mcu9& m) {
   const Family_Routines* r = Find_Routines(m.Family);
-  if (!r) return;
+  if (!r) return kNo_Device;
   Begin(m, "Programming Device from Buffer...", false, kProgram_Vcc);
   {
-    Long_Timeout wait(m);
+    proglink::Programming_Timeout wait(m.link);
     Program(m, r->program);
   }
+  const Outcome outcome = Judged(m, false);
   if (Stopped(m) || Lost(m)) {
     m.Failure = 1;
-    if (!Outcome_If_Lost(m)) Outcome(m, "Device DID NOT Program...", kTag_Failed);
+    if (!Show_If_Lost(m)) Show_Verdict(m, "Device DID NOT Program...", kTag_Failed);
   } else {
-    Outcome(m, "Device is Programmed...", kTag_Good);
+    Show_Verdict(m, "Device is Programmed...", kTag_Good);
   }
-  End(m);
+  return Finish(m, outcome);
 }
 
-void Erase_ButClick(Mcu9& m) {
+Outcome Erase_ButClick(Mcu9& m) {
   const Family_Routines* r = Find_Routines(m.Family);
-  if (!r) return;
+  if (!r) return kNo_Device;
   Begin(m, "Eraseing Device...", false, kProgram_Vcc);
   Erase_Result result;
   {
-    Long_Timeout wait(m);
+    proglink::Programming_Timeout wait(m.link);
     result = Erase(m, r->erase);
   }
+  // A part kept for its calibration word is not erased.
+  const Outcome outcome = Judged(m, result == Erase_Result::Declined);
   if (result == Erase_Result::Declined)
-    Outcome(m, "Device NOT Erased...", kTag_Failed);
-  else if (!Outcome_If_Lost(m) && Stopped(m))
-    Outcome(m, "Erase DID NOT Finish...", kTag_Failed);
-  End(m);
+    Show_Verdict(m, "Device NOT Erased...", kTag_Failed);
+  else if (!Show_If_Lost(m) && Stopped(m))
+    Show_Verdict(m, "Erase DID NOT Finish...", kTag_Failed);
+  return Finish(m, outcome);
 }
 
-void Prg_EEClick(Mcu9& m) {
-  if (!Find_Routines(m.Family) || EE_Words(m) == 0) return;
+Outcome Prg_EEClick(Mcu9& m) {
+  if (!Find_Routines(m.Family) || EE_Words(m) == 0) return kNo_Device;
   Begin(m, "Verifying Device to Buffer....", false, kProgram_Vcc);
   {
-    Long_Timeout wait(m);
+    proglink::Programming_Timeout wait(m.link);
     Program_EE(m);
   }
+  const Outcome outcome = Judged(m, false);
   // Said after the programmer's answer, not before the transfer.
   if (Stopped(m) || Lost(m)) {
     m.Failure = 1;
-    if (!Outcome_If_Lost(m)) Outcome(m, "EEprom DID NOT Program....", kTag_Failed);
+    if (!Show_If_Lost(m)) Show_Verdict(m, "EEprom DID NOT Program....", kTag_Failed);
   } else {
-    Outcome(m, "EEprom Programmed....", kTag_Good);
+    Show_Verdict(m, "EEprom Programmed....", kTag_Good);
   }
-  End(m);
+  return Finish(m, outcome);
 }
 
-void Verify_EEClick(Mcu9& m) {
-  if (!Find_Routines(m.Family) || EE_Words(m) == 0) return;
+Outcome Verify_EEClick(Mcu9& m) {
+  if (!Find_Routines(m.Family) || EE_Words(m) == 0) return kNo_Device;
   Begin(m, "Verifying Device to Buffer....", true, Verify_Vcc(m));
   Verify_EE(m);
-  Compare_Outcome(m, "EEprom Verified to Buffer....", "EEprom Did NOT Verify to Buffer....",
-                  "EEprom Verify Stopped Before the End....");
-  End(m);
+  const Outcome outcome = Judged(m, m.Failure == 1);
+  Show_Compare_Verdict(m, "EEprom Verified to Buffer....", "EEprom Did NOT Verify to Buffer....",
+                       "EEprom Verify Stopped Before the End....");
+  return Finish(m, outcome);
 }
 
 void Quit_AddClick(Mcu9& m) {
-  m.link.Stop_Code = 5;
+  m.link.Quit();
 }
 
 }  // namespace picprog

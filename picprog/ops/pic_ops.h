@@ -1,7 +1,8 @@
 // Win_Mcu9's device operations: the handlers of its operation buttons and of the address button
 // that stops them. Each handler runs the common frame (busy state, its text in StaticText2,
 // Pic_Begin), the routine of the selected family and the closing text in StaticText3, and ends
-// with the enable step. With no device selected (family 0) a handler does nothing.
+// with the enable step, and returns the outcome (mismatches counted). With no device selected
+// (family 0) a handler does nothing: Refused.
 //
 // A run that did not reach its end never claims success: a stopped blank check or verify reports
 // the mismatches it listed, or that it stopped, and a lost programmer shows the text that finds it
@@ -9,6 +10,7 @@
 #pragma once
 
 #include "picprog/core/mcu9.h"
+#include "proglink/outcome.h"
 
 namespace picprog {
 
@@ -16,16 +18,17 @@ namespace picprog {
 // (1, 0, 0, 0).
 void Pic_Begin(Mcu9& m);
 
-void Blank_ChkClick(Mcu9& m);
-void Program_EpromClick(Mcu9& m);
-void Verify_EpromClick(Mcu9& m);
+proglink::Outcome Blank_ChkClick(Mcu9& m);
+proglink::Outcome Program_EpromClick(Mcu9& m);
+proglink::Outcome Verify_EpromClick(Mcu9& m);
 // Reads the part into the buffer ("Move Device") and shows its configuration word in the editor.
-void Move_EpromClick(Mcu9& m);
+proglink::Outcome Move_EpromClick(Mcu9& m);
 // Erases a part that can be erased; the 12F629/675 and 12F508/509 get their calibration back.
-void Erase_ButClick(Mcu9& m);
-void Prg_EEClick(Mcu9& m);
-void Verify_EEClick(Mcu9& m);
-// The address button: stops the running operation (Stop_Code 5).
+// A part the user keeps for its unreadable calibration word: Device_Failed.
+proglink::Outcome Erase_ButClick(Mcu9& m);
+proglink::Outcome Prg_EEClick(Mcu9& m);
+proglink::Outcome Verify_EEClick(Mcu9& m);
+// The address button: stops the running operation.
 void Quit_AddClick(Mcu9& m);
 
 }  // namespace picprog

@@ -6,18 +6,16 @@
 #include "common/hex.h"
 #include "picprog/ops/pic_ops.h"
 #include "proglink/commands.h"
+#include "proglink/packet_fields.h"
 
 namespace picprog {
 
 namespace {
 
+using proglink::Put_Count;
+
 // A long list of mismatches lets the window breathe every so many lines.
 constexpr uint64_t kLines_Per_Pump = 128;
-
-void Put_Count(uint8_t* p, uint16_t count) {
-  p[5] = static_cast<uint8_t>(count >> 8);
-  p[6] = static_cast<uint8_t>(count);
-}
 
 }  // namespace
 
@@ -46,8 +44,7 @@ void Pic_Command(Mcu9& m, uint8_t command, uint16_t data, uint8_t byte4) {
   uint8_t* p = m.link.Packet();
   p[0] = proglink::cmd::Pic_Command;
   p[1] = command;
-  p[2] = static_cast<uint8_t>(data >> 8);
-  p[3] = static_cast<uint8_t>(data);
+  proglink::Put_Number(p, 2, 3, data);
   p[4] = byte4;
   p[5] = p[6] = 0;
   Send_Command(m);
@@ -79,9 +76,7 @@ uint16_t Reply_Word(size_t i, bool split) {
 }
 
 void Put_Word(Mcu9& m, size_t i, uint16_t word) {
-  uint8_t* d = m.link.Packet() + 8 + 2 * i;
-  d[0] = static_cast<uint8_t>(word >> 8);
-  d[1] = static_cast<uint8_t>(word);
+  proglink::Put_Number(m.link.Packet() + 8 + 2 * i, 0, 1, word);
 }
 
 void Program_Words(Mcu9& m, Selectors s, uint16_t count, uint32_t write_len) {
@@ -96,7 +91,7 @@ void Program_Words(Mcu9& m, Selectors s, uint16_t count, uint32_t write_len) {
   m.link.Reply_Size = 0;
   m.link.Send_Packet();
   m.link.Write_Len = 8;
-  if (!Stopped(m) && proglink::Link::Reply()[6] != 0) m.link.Stop_Code = 5;
+  if (!Stopped(m) && proglink::Link::Reply()[6] != 0) m.link.Stop_Code = proglink::stop::Quit;
 }
 
 void Pause_Ms(int ms) {
@@ -113,6 +108,7 @@ void Compare(Mcu9& m, uint16_t address, uint16_t expected, uint16_t found) {
   proglink::Message_Area& memo = m.link.Memo1();
   memo.Add(std::move(line));
   m.Failure = 1;
+  if (m.Mismatches++ == 0) m.First_Mismatch = address;
   if ((memo.Lines().size() + memo.Omitted()) % kLines_Per_Pump == 0) m.host.Pump_Messages();
 }
 

@@ -44,7 +44,7 @@ constexpr uint16_t kErased12 = 0x0FFF;
 
 // The run has stopped: Quit, reply time-out, failed block or lost programmer.
 inline bool Stopped(const Mcu9& m) {
-  return m.link.Stop_Code > 0;
+  return m.link.Stop_Code > proglink::stop::Go_On;
 }
 
 // Every sender below sends nothing once the run has stopped: a Quit ends the routine, it does not

@@ -4,6 +4,7 @@
 
 #include "proglink/console/exit_status.h"
 #include "proglink/console/interrupt.h"
+#include "proglink/console/verdict_reports.h"
 #include "proglink/device_report.h"
 
 namespace proglink::console {
@@ -34,8 +35,8 @@ void Front_End::Shut_Down() {
   host.Set_Progress(nullptr);
   if (!searched_) return;
   Link& link = Program_Link();
-  link.Op_Kind = 0;
-  if (link.Connection == 2) link.Reset_Programmer();
+  link.Op_Kind = op_kind::None;
+  if (link.Connection == connection::Ready) link.Reset_Programmer();
   link.Close_Programmer();
 }
 
@@ -44,10 +45,11 @@ bool Front_End::Find_Programmer(bool show_lines) {
   searched_ = true;
   Link& link = Program_Link();
   host.Hold_Lines(true);
-  link.Find_Programmer();
+  const bool identified = link.Find_Programmer().verdict == Verdict::Good;
   Idle();
   host.Hold_Lines(false);
-  bool found = link.Connection == 2;
+  // The idle step's reset may have lost it again.
+  const bool found = identified && link.Connection == connection::Ready;
   for (const std::string& line : host.Take_Held_Lines()) {
     if (show_lines)
       Out() << line << '\n';
@@ -74,28 +76,26 @@ void Front_End::Run(const std::function<void()>& handler, Progress_Range range) 
   if (bar_) bar_->Stop();
 }
 
-bool Front_End::Run_With_File(const std::string& path, const std::function<void()>& handler) {
+Outcome Front_End::Operate(const std::function<Outcome()>& operation, Progress_Range range) {
+  Outcome outcome{.verdict = Verdict::Stopped};
+  Run([&] { outcome = operation(); }, range);
+  return outcome;
+}
+
+bool Front_End::Run_With_File(const std::string& path, const std::function<bool()>& handler) {
   if (Interrupted()) return false;
-  size_t boxes = host.Boxes().size();
   host.files.push_back(path);
-  Run(handler, std::nullopt);
-  return host.Boxes().size() == boxes;
+  bool done = false;
+  Run([&] { done = handler(); }, std::nullopt);
+  return done;
 }
 
-int Front_End::Outcome() {
+int Front_End::Report(const Outcome& outcome, const std::string& verdict_line) {
+  const Verdict_Report& report = Report_Of(outcome.verdict);
+  if (report.verdict_line && !verdict_line.empty()) Out() << verdict_line << '\n';
   if (Interrupted()) return kInterrupted;
-  const Link& link = Program_Link();
-  if (link.Connection != 2) return kNoProgrammer;
-  if (Gave_Up()) {
-    Err() << Program() << ": the programmer stopped answering\n";
-    return kNoProgrammer;
-  }
-  return link.Status_Tag == 0 ? kGood : kFailed;
-}
-
-int Front_End::Verdict() {
-  Out() << host.Status() << '\n';
-  return Outcome();
+  if (report.note) Err() << Program() << ": " << report.note << '\n';
+  return report.status;
 }
 
 int Front_End::Final_Status(int status) {
@@ -111,18 +111,12 @@ int Front_End::Probe() {
   return found ? kGood : kNoProgrammer;
 }
 
-int Front_End::Firmware_Update(const std::string& file, const std::function<void()>& start) {
+int Front_End::Firmware_Update(const std::string& file, const std::function<Outcome()>& start) {
   if (!Find_Programmer()) return kNoProgrammer;
-  size_t before = host.Boxes().size();
   host.files.push_back(file);
-  Run(start, std::nullopt);
-  const auto& boxes = host.Boxes();
-  std::string box = boxes.size() > before ? boxes.back() : std::string();
-  bool good = box == "Good Update...";
-  if (!good && box != "Warning: Bad Update...") return kUsage;  // the file was refused
-  Out() << box << '\n';
-  if (Program_Link().Connection != 2) return kNoProgrammer;
-  return good ? kGood : kFailed;
+  const Outcome outcome = Operate(start, std::nullopt);
+  // Its verdict is the box that ends it.
+  return Report(outcome, host.Boxes().empty() ? std::string() : host.Boxes().back());
 }
 
 }  // namespace proglink::console

@@ -46,14 +46,19 @@ class Front_End {
 
   // Runs a handler with the progress line; not after Ctrl-C.
   void Run(const std::function<void()>& handler, Progress_Range range);
-  // Runs a handler whose file dialog is answered with `path`; false when it showed a message box
-  // (its text is on stderr), or after Ctrl-C.
-  bool Run_With_File(const std::string& path, const std::function<void()>& handler);
+  // Runs an operation with the progress line and gives its outcome; after Ctrl-C it does not
+  // run: Stopped.
+  Outcome Operate(const std::function<Outcome()>& operation, Progress_Range range);
+  // Runs a handler whose file dialog is answered with `path`; gives what the handler gives (that
+  // the file was loaded or saved), false after Ctrl-C.
+  bool Run_With_File(const std::string& path, const std::function<bool()>& handler);
 
-  // Exit status of a device operation, from what the window shows after it (or Ctrl-C).
-  int Outcome();
-  // Prints the status text, then gives Outcome().
-  int Verdict();
+  // The exit status of an operation's outcome, after Ctrl-C that of an interrupted run.
+  // `verdict_line` goes to stdout where the verdict's report says so (empty: nothing), and its
+  // note to stderr.
+  int Report(const Outcome& outcome, const std::string& verdict_line);
+  // The same with the status text for the verdict line.
+  int Report(const Outcome& outcome) { return Report(outcome, host.Status()); }
 
   // The exit status of the whole run: `status`, unless Ctrl-C stopped it (which is said).
   int Final_Status(int status);
@@ -61,7 +66,7 @@ class Front_End {
   // probe: the search with its lines, and the firmware version.
   int Probe();
   // The firmware update the window starts with `start`, its file dialog answered with `file`.
-  int Firmware_Update(const std::string& file, const std::function<void()>& start);
+  int Firmware_Update(const std::string& file, const std::function<Outcome()>& start);
 
   Console_Host host;
 
@@ -71,8 +76,6 @@ class Front_End {
   virtual void Idle() = 0;
   // The window's Quit button, which Ctrl-C clicks.
   virtual void Quit() = 0;
-  // Whether a reply wait of the run gave up: the programmer stopped answering or went away.
-  virtual bool Gave_Up() { return Program_Link().Status_Tag == 7; }
 
   // Leaves the programmer as the window's shut-down does; the settings file is not touched. The
   // derived session's destructor runs it while its state still lives.

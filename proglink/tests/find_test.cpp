@@ -9,8 +9,8 @@ using Lines = std::deque<std::string>;
 TEST_F(LinkTest, FoundProgrammerShowsItsVersionAndHidesTheMessageArea) {
   sim = &progsim::Install({});
   link.Find_Programmer();
-  EXPECT_EQ(link.Connection, 2);
-  EXPECT_EQ(link.Status_Tag, 0);
+  EXPECT_EQ(link.Connection, proglink::connection::Ready);
+  EXPECT_EQ(link.Status_Tag, proglink::status_tag::Good);
   EXPECT_EQ(link.Fw_Version, 829);
   EXPECT_EQ(controls["StaticText3"].caption, "Usb Programmer Found - FirmWare Version 3.61");
   EXPECT_EQ(controls["StaticText3"].colour, Colour::Yellow);  // until the controls are enabled
@@ -28,7 +28,7 @@ void Expect_Not_Found(const Recording_Host& host, const Controls& controls, Link
   EXPECT_EQ(host.messages[0].at.x, 375);
   EXPECT_EQ(host.messages[0].at.y, 325);
   EXPECT_EQ(controls["StaticText3"].caption, "Programmer Not Found or is no longer present....");
-  EXPECT_NE(link.Status_Tag, 0);
+  EXPECT_NE(link.Status_Tag, proglink::status_tag::Good);
   EXPECT_TRUE(link.Memo1().Visible());
   EXPECT_EQ(link.Timer_Interval(), 1000);
 }
@@ -40,7 +40,7 @@ TEST_F(LinkTest, NoDeviceTriesNoOpenAndShowsOnlyTheReplyDump) {
   std::fill(D2XXUnit::USB_Rx_Buf, D2XXUnit::USB_Rx_Buf + 8, 0);
   link.Find_Programmer();
   EXPECT_FALSE(sim->Is_Open());
-  EXPECT_EQ(link.Connection, 0);
+  EXPECT_EQ(link.Connection, proglink::connection::None);
   EXPECT_EQ(link.Memo1().Lines(), (Lines{"00 00 00 00 00 00 00 00 "}));
   Expect_Not_Found(host, controls, link);
 }
@@ -51,8 +51,8 @@ TEST_F(LinkTest, AnotherSerialIsNotOpened) {
   sim = &progsim::Install(o);
   link.Find_Programmer();
   EXPECT_EQ(sim->Packets_Written(), 0u);
-  EXPECT_EQ(link.Connection, 0);
-  EXPECT_EQ(link.Status_Tag, 1);
+  EXPECT_EQ(link.Connection, proglink::connection::None);
+  EXPECT_EQ(link.Status_Tag, proglink::status_tag::Failed);
   Expect_Not_Found(host, controls, link);
 }
 
@@ -61,7 +61,7 @@ TEST_F(LinkTest, ASerialBeginningWithTheProgrammersEndsTheListing) {
   o.serials = {"FT000001", "FTKV9USB-OTHER", "FTKV9USB"};
   sim = &progsim::Install(o);
   link.Find_Programmer();
-  EXPECT_EQ(link.Connection, 2);
+  EXPECT_EQ(link.Connection, proglink::connection::Ready);
   EXPECT_EQ(link.Memo1().Lines().at(0), "FT000001");
   EXPECT_EQ(link.Memo1().Lines().at(1), "FTKV9USB");  // first 8 characters only; stops here
   EXPECT_EQ(link.Memo1().Lines().size(), 3u);         // and the reply dump
@@ -75,7 +75,7 @@ TEST_F(LinkTest, InvalidReplyLeavesState1AndFails) {
     return true;
   };
   link.Find_Programmer();
-  EXPECT_EQ(link.Connection, 1);
+  EXPECT_EQ(link.Connection, proglink::connection::Identifying);
   EXPECT_EQ(link.Memo1().Lines().back(), "56 03 3D 00 00 00 01 00 ");
   Expect_Not_Found(host, controls, link);
   sim->Clear_Log();
@@ -88,9 +88,9 @@ TEST_F(LinkTest, NoReplyToTheIdentifyShowsThe37Fill) {
   o.faults = {{progsim::Fault::Silent, 1}};
   sim = &progsim::Install(o);
   link.Find_Programmer();
-  EXPECT_EQ(link.Connection, 1);
+  EXPECT_EQ(link.Connection, proglink::connection::Identifying);
   EXPECT_EQ(link.Memo1().Lines().back(), "37 37 37 37 37 37 55 37 ");
-  EXPECT_EQ(link.Status_Tag, 7);
+  EXPECT_EQ(link.Status_Tag, proglink::status_tag::Lost);
   Expect_Not_Found(host, controls, link);
 }
 
@@ -107,7 +107,7 @@ TEST_F(LinkTest, OldFirmwareIsOfferedAnUpdateAndNoCarriesOn) {
   EXPECT_EQ(host.questions[0].at.x, 375);
   EXPECT_EQ(host.questions[0].at.y, 325);
   EXPECT_EQ(controls["StaticText3"].caption, "Usb Programmer Found - FirmWare Version 3.05");
-  EXPECT_EQ(link.Connection, 2);
+  EXPECT_EQ(link.Connection, proglink::connection::Ready);
   EXPECT_TRUE(host.dialogs.empty());
 }
 
@@ -119,7 +119,7 @@ TEST_F(LinkTest, OldFirmwareAnsweredYesRunsTheUpdate) {
   link.Find_Programmer();  // the dialog is cancelled: nothing sent, back to idle
   EXPECT_EQ(host.dialogs.size(), 1u);
   EXPECT_EQ(host.dialogs[0].filter, "Bin|*.Bin|Hex|*.Hex|All|*.*");
-  EXPECT_EQ(link.Connection, 2);
+  EXPECT_EQ(link.Connection, proglink::connection::Ready);
 }
 
 class Mcu9FindTest : public LinkTest {

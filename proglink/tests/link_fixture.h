@@ -17,7 +17,7 @@ class LinkTest : public ::testing::Test {
   void Connect(progsim::Options o = {}) {
     sim = &progsim::Install(o);
     link.Find_Programmer();
-    ASSERT_EQ(link.Connection, 2);
+    ASSERT_EQ(link.Connection, proglink::connection::Ready);
     sim->Clear_Log();
   }
   std::vector<progsim::Transfer> Sent() const { return sim->Sent(); }

@@ -38,7 +38,7 @@ TEST_F(LinkTest, BytesACommandDoesNotSetKeepWhatThePreviousPacketLeft) {
 TEST_F(LinkTest, NothingIsSentWithoutAConnection) {
   sim = &progsim::Install({});
   std::memset(D2XXUnit::USB_Rx_Buf, 0xA5, 32);
-  link.Connection = 0;
+  link.Connection = proglink::connection::None;
   Link::Packet()[0] = cmd::Identify;
   link.Send_Packet();
   link.Reset_Programmer();
@@ -83,11 +83,10 @@ TEST_F(LinkTest, ByteOneOfABlockReadIsSetOnlyFromSixteenMegabytesUp) {
 TEST_F(LinkTest, BlockReadFlagsForTheClockPartsAndThe52B33H) {
   Connect();
   dev.Dev_End_Add = 0x1FFF;
-  dev.Clock_Type = 2;
+  dev.High_Address_Bits = 0x20;  // A13, the M48T08/18/58
   link.Cur_Add = 0x1800;
   link.Read_Block();
-  dev.Clock_Type = 0;
-  dev.Device_Code = 227;
+  dev.High_Address_Bits = 0x60;  // A13 and A14, the 52B33H
   link.Read_Block();
   auto sent = Sent();
   EXPECT_EQ(sent[0][3], 0x38);
@@ -101,9 +100,9 @@ TEST_F(LinkTest, BeginOperationSendsVoltagesThenTheOperationWithPageSizeLowByte)
   dev.Prog_Pass = 2;
   dev.Prog_Pulse = 3;
   dev.Page_Size = 256;
-  link.Op_Kind = 2;
+  link.Op_Kind = op_kind::Programming;
   link.Begin_Operation();
-  link.Op_Kind = 1;
+  link.Op_Kind = op_kind::Reading;
   link.Begin_Operation();
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 4u);
@@ -132,7 +131,7 @@ TEST_F(LinkTest, VppSelectionsGiveTheirCaptionsAndCodes) {
   dev.Family = 2;
   for (const auto& c : cases) {
     dev.Vpp_Select = c.sel;
-    link.Op_Kind = c.writing ? 2 : 0;
+    link.Op_Kind = c.writing ? op_kind::Programming : op_kind::None;
     link.Set_Vpp();
     auto p = Sent().back();
     EXPECT_EQ(controls["Vpp_But"].caption, c.caption) << c.sel;
@@ -148,10 +147,10 @@ TEST_F(LinkTest, ResetSendsEndAndResetAndThePromSetUpForFamilies80To86) {
   Connect();
   dev.Dev_Start_Add = 0x10;
   dev.Buf_Start_Add = 0x20;
-  link.Stop_Code = 3;
+  link.Stop_Code = proglink::stop::Quit;
   dev.Family = 4;
   link.Reset_Programmer();
-  EXPECT_EQ(link.Stop_Code, 0);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::Go_On);
   EXPECT_EQ(link.Cur_Add, 0x10);
   EXPECT_EQ(link.Buf_Index, 0x20);
   ASSERT_EQ(Sent().size(), 2u);
@@ -159,6 +158,7 @@ TEST_F(LinkTest, ResetSendsEndAndResetAndThePromSetUpForFamilies80To86) {
   EXPECT_EQ(Sent()[1].Code(), 0x53);
   sim->Clear_Log();
   dev.Family = 83;
+  dev.Prom_Adapter = true;
   link.Reset_Programmer();
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 4u);
@@ -170,9 +170,9 @@ TEST_F(LinkTest, NextAddressCountsTheEndAfterHandlingTheLastByte) {
   dev.Dev_End_Add = 5;
   link.Cur_Add = 4;
   link.Next_Address();
-  EXPECT_EQ(link.Stop_Code, 0);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::Go_On);
   link.Next_Address();
-  EXPECT_EQ(link.Stop_Code, 1);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::End_Of_Range);
   EXPECT_EQ(link.Cur_Add, 6);
   EXPECT_EQ(link.Buf_Index, 2);
 }

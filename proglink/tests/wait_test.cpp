@@ -14,20 +14,20 @@ TEST_F(LinkTest, QuitDuringAWaitGivesUpWithStatusZeroAndStopCode5) {
   progsim::Options o;
   o.faults = {{progsim::Fault::Silent, 2}};  // the identify is packet 1
   Connect(o);
-  host.on_pump = [&](int) { link.Stop_Code = 5; };
+  host.on_pump = [&](int) { link.Stop_Code = proglink::stop::Quit; };
   Send_Reset(link);
   ASSERT_FALSE(link.Log().Lines().empty());
   EXPECT_EQ(link.Log().Lines().front(), "Programmer no longer present... PortStatus-0 USB-5");
   EXPECT_EQ(&link.Log(), &link.Memo2());
-  EXPECT_EQ(link.Connection, 2);
-  EXPECT_EQ(link.Status_Tag, 7);
+  EXPECT_EQ(link.Connection, proglink::connection::Ready);
+  EXPECT_EQ(link.Status_Tag, proglink::status_tag::Lost);
   EXPECT_EQ(Link::Reply()[6], 0x55);
   EXPECT_FALSE(host.timer_running);
 }
 
 TEST_F(LinkTest, AWaitEnteredWithAStopCodeGivesUpAtOnce) {
   Connect();
-  link.Stop_Code = 1;
+  link.Stop_Code = proglink::stop::End_Of_Range;
   link.Reply_Size = 16;
   link.Id_Code = 20;
   int pumps = host.pumps;
@@ -48,8 +48,8 @@ TEST_F(LinkTest, MissingReplyTimesOutAndLeavesThe37Fill) {
   Send_Reset(link);
   EXPECT_EQ(host.timer_interval, 40000);
   EXPECT_EQ(host.timer_fired, 1);
-  EXPECT_EQ(link.Stop_Code, 6);
-  EXPECT_EQ(link.Connection, 2);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::Time_Out);
+  EXPECT_EQ(link.Connection, proglink::connection::Ready);
   EXPECT_EQ(link.Log().Lines().front(), "Programmer no longer present... PortStatus-0 USB-6");
   EXPECT_EQ(enabled, 1);
   for (int i = 0; i < 18; ++i) {
@@ -62,12 +62,12 @@ TEST_F(LinkTest, LossOfTheProgrammerSetsState0AndStopCode7) {
   o.faults = {{progsim::Fault::Lose, 2}};
   Connect(o);
   Send_Reset(link);
-  EXPECT_EQ(link.Connection, 0);
-  EXPECT_EQ(link.Stop_Code, 7);
-  EXPECT_EQ(link.Status_Tag, 1);
+  EXPECT_EQ(link.Connection, proglink::connection::None);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::Lost);
+  EXPECT_EQ(link.Status_Tag, proglink::status_tag::Failed);
   EXPECT_EQ(link.Memo1().Lines().front(), "USB Device Write TimeOut ...");
   uint64_t written = sim->Packets_Written();
-  link.Stop_Code = 0;
+  link.Stop_Code = proglink::stop::Go_On;
   Send_Reset(link);  // returns at once until the programmer is found again
   EXPECT_EQ(sim->Packets_Written(), written);
 }
@@ -85,9 +85,9 @@ TEST_F(LinkTest, FailedQueueQueryIsALossWithTheDriverStatusLogged) {
   link.Write_Len = 8;
   EXPECT_EQ(link.Memo1().Lines().front(), "USB Device Write TimeOut ...");
   EXPECT_EQ(link.Log().Lines().front(), "Programmer no longer present... PortStatus-4 USB-0");
-  EXPECT_EQ(link.Connection, 0);
-  EXPECT_EQ(link.Stop_Code, 7);
-  EXPECT_EQ(link.Status_Tag, 7);
+  EXPECT_EQ(link.Connection, proglink::connection::None);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::Lost);
+  EXPECT_EQ(link.Status_Tag, proglink::status_tag::Lost);
 }
 
 TEST_F(LinkTest, ShortWriteOfAPacketIsALoss) {
@@ -95,8 +95,8 @@ TEST_F(LinkTest, ShortWriteOfAPacketIsALoss) {
   o.faults = {{progsim::Fault::Short_Write, 2}};
   Connect(o);
   Send_Reset(link);
-  EXPECT_EQ(link.Connection, 0);
-  EXPECT_EQ(link.Stop_Code, 7);
+  EXPECT_EQ(link.Connection, proglink::connection::None);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::Lost);
   EXPECT_EQ(link.Memo1().Lines().front(), "USB Device Write TimeOut ...");
 }
 
@@ -111,7 +111,7 @@ TEST_F(Mcu9WaitTest, TimeOutReadsLikeAQuitAndTheLogIsTheShownMessageArea) {
   Connect(o);
   link.Memo1().Show(false);
   Send_Reset(link);
-  EXPECT_EQ(link.Stop_Code, 5);
+  EXPECT_EQ(link.Stop_Code, proglink::stop::Quit);
   EXPECT_EQ(&link.Log(), &link.Memo1());
   EXPECT_TRUE(link.Memo1().Visible());
   EXPECT_EQ(link.Memo1().Lines().front(), "Programmer no longer present... PortStatus-0 USB-5");

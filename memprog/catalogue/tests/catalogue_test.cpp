@@ -6,6 +6,7 @@
 #include <set>
 
 #include "memprog/catalogue/device_list.h"
+#include "memprog/catalogue/erase_kinds.h"
 
 namespace memprog {
 namespace {
@@ -158,6 +159,24 @@ TEST(Catalogue, RowsAsSelectionsSetThem) {
   EXPECT_EQ(Find_Entry(181)->last, 0x1FFFF);
   EXPECT_EQ(Find_Entry(474)->vpp, 8);  // AT89C51RC
   EXPECT_EQ(Find_Entry(486)->security, Security_Type::Lock_P89);
+}
+
+// A kind an entry names without a row in its table would leave the operation without a procedure.
+TEST(Catalogue, EveryEraseKindHasItsProcedureAndEveryClockAddressItsFlags) {
+  for (const Catalogue_Entry& e : All_Entries()) {
+    SCOPED_TRACE(std::string(e.caption));
+    const Erase_Kind* kind = Find_Erase_Kind(e.erase);
+    ASSERT_NE(kind, nullptr);
+    EXPECT_EQ(kind->type, e.erase);
+    EXPECT_EQ(kind->second_button, static_cast<int>(e.erase) > 19);
+    EXPECT_EQ(kind->procedure == Erase_Procedure::Sector_List, !kind->sectors.empty());
+    EXPECT_EQ(e.clock == Clock_Type::Timekeeper_A13_High, e.address == Address_Flags::A13_High);
+    EXPECT_EQ(e.code == 227, e.address == Address_Flags::A13_A14_High);
+  }
+  for (int type = 0; type <= 21; ++type)
+    EXPECT_NE(Find_Erase_Kind(static_cast<Erase_Type>(type)), nullptr) << type;
+  EXPECT_EQ(Find_Erase_Kind(static_cast<Erase_Type>(22)), nullptr);
+  EXPECT_EQ(Find_Erase_Kind(Erase_Type::Sectors_28F001BX)->sectors.size(), 7u);
 }
 
 TEST(Catalogue, CaptionsDifferFromListTextWhereThePartIsKnownByAnotherName) {

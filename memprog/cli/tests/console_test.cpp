@@ -3,13 +3,20 @@
 #include <sstream>
 
 #include "cli_fixture.h"
+#include "memprog/cli/session.h"
 #include "proglink/console/progress_bar.h"
 #include "proglink/message_area.h"
+#include "proglink/testing/verdict_reports_check.h"
 
 namespace memprog::cli {
 namespace {
 
 using proglink::console::Progress_Bar;
+
+// A reworded status text or one more message box must not change what kv9 tells its caller.
+TEST(VerdictReports, EachVerdictHasItsExitStatusVerdictLineAndNote) {
+  proglink::Expect_Verdict_Reports<Session>("kv9");
+}
 
 TEST(ConsoleHost, CaptionAddressIsTheTrailingHexDigits) {
   EXPECT_EQ(proglink::Caption_Address("&Quit = 07800"), 0x7800u);

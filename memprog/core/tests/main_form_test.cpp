@@ -61,7 +61,7 @@ TEST_F(Kv9Test, BusySetDisablesTheControlsAndColoursTheStatusYellow) {
   }
   for (const char* b : kBuffer_Buttons) EXPECT_FALSE(Enabled(b)) << b;
   EXPECT_EQ(ui()["StaticText3"].colour, Colour::Yellow);
-  EXPECT_EQ(k->link.Status_Tag, 0);
+  EXPECT_EQ(k->link.Status_Tag, proglink::status_tag::Good);
   EXPECT_FALSE(k->link.Memo1().Visible());
   EXPECT_FALSE(Visible("Pin_28"));
   EXPECT_TRUE(Visible("Panel6"));
@@ -75,7 +75,7 @@ TEST_F(Kv9Test, QuitStopsTheRunAndHidesTheSocketDiagrams) {
   Start();
   for (const char* d : {"Pin_8", "Pin_40A", "A27X00"}) ui().Visible(d, true);
   Quit_Func_ButClick(*k);
-  EXPECT_EQ(k->link.Stop_Code, 5);
+  EXPECT_EQ(k->link.Stop_Code, proglink::stop::Quit);
   EXPECT_FALSE(Visible("Pin_8"));
   EXPECT_FALSE(Visible("Pin_40A"));
   EXPECT_TRUE(Visible("A27X00"));  // not one of the ZIF-socket diagrams
@@ -86,12 +86,12 @@ TEST_F(Kv9Test, ClickOnTheStatusTextFindsALostProgrammerAgain) {
   o.faults = {{progsim::Fault::Lose, 4}};  // after the search and the reset at start
   Start(o);
   Begin_Busy(*k);
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_FALSE(Enabled("Program_Eprom"));
   EXPECT_TRUE(Enabled("Load_But"));  // the loss enabled the buffer controls again
   progsim::Install({});              // plugged in again
   StaticText3Click(*k);
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
   EXPECT_TRUE(Enabled("Program_Eprom"));
   EXPECT_EQ(ui()["StaticText3"].colour, Colour::Lime);
 }

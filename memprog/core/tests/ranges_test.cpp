@@ -103,16 +103,16 @@ TEST_F(RangesTest, ValuesWithTheTopBitSetCannotPointOutsideTheBuffer) {
 TEST_F(RangesTest, ChecksumOfByteAndWordRanges) {
   k->Dev_Start_Add = 0;
   k->Dev_End_Add = 0x7FFF;
-  std::memset(k->Image_Buffer.get(), 0xFF, kImageSize);
+  std::memset(k->Image_Buffer.get(), 0xFF, kImage_Size);
   Checksum(*k);
   EXPECT_EQ(k->Chk_Sum, 0x8000);
   EXPECT_EQ(ui()["Chk_Sum_But"].caption, "CheckSum=8000");
   EXPECT_EQ(k->Buffer_Loaded, 1);
-  k->Prg_Type = 1;
+  k->Prg_Type = Program_Type::Word_Even_High;
   Checksum(*k);
   EXPECT_EQ(ui()["Chk_Sum_But"].caption, "CheckSum=0000");
   k->Buf_Start_Add = 0x100;  // takes no part
-  k->Prg_Type = 0;
+  k->Prg_Type = Program_Type::Byte;
   Checksum(*k);
   EXPECT_EQ(k->Chk_Sum, 0x8000);
 }
@@ -120,17 +120,17 @@ TEST_F(RangesTest, ChecksumOfByteAndWordRanges) {
 TEST_F(RangesTest, ChecksumOfTheLargestDeviceInWordModeStaysInTheBuffer) {
   k->Dev_Start_Add = 0;
   k->Dev_End_Add = 0xFFFFFF;
-  k->Prg_Type = 2;
-  std::memset(k->Image_Buffer.get(), 1, kImageSize);
+  k->Prg_Type = Program_Type::Word_Odd_Low;
+  std::memset(k->Image_Buffer.get(), 1, kImage_Size);
   Checksum(*k);  // 2 x end + 1 is far past the buffer: only the buffer is summed
-  EXPECT_EQ(k->Chk_Sum, static_cast<uint16_t>(kImageSize));
+  EXPECT_EQ(k->Chk_Sum, static_cast<uint16_t>(kImage_Size));
 }
 
 TEST_F(RangesTest, FillCoversTheWholeBuffer) {
   FillClick(*k);
   EXPECT_TRUE(Visible("FillBox"));
   FillBoxClick(*k, 1);
-  EXPECT_TRUE(std::all_of(k->Image_Buffer.get(), k->Image_Buffer.get() + kImageSize,
+  EXPECT_TRUE(std::all_of(k->Image_Buffer.get(), k->Image_Buffer.get() + kImage_Size,
                           [](uint8_t b) { return b == 0xFF; }));
   EXPECT_FALSE(Visible("FillBox"));
   FillClick(*k);
@@ -141,7 +141,7 @@ TEST_F(RangesTest, FillCoversTheWholeBuffer) {
   ui().User_Caption("Fill_Edit", "5a");
   Fill_EditKeyPress(*k, '\r');
   EXPECT_EQ(k->Image_Buffer[0], 0x5A);
-  EXPECT_EQ(k->Image_Buffer[kImageSize - 1], 0x5A);
+  EXPECT_EQ(k->Image_Buffer[kImage_Size - 1], 0x5A);
   EXPECT_TRUE(Enabled("Device"));
 }
 

@@ -56,7 +56,7 @@ TEST_F(SelectionTest, EveryLineOfTheTimekeeperGroupSelectsTheSameEntry) {
     Choose(line);
     EXPECT_EQ(k->Device_Code, 211) << line;
     EXPECT_EQ(ui()["Device"].caption, "M48T08/18/58");
-    EXPECT_EQ(k->Clock_Type, 2);
+    EXPECT_EQ(k->Clock_Type, Clock_Type::Timekeeper_A13_High);
     EXPECT_TRUE(Visible("T_Keeper"));
     EXPECT_TRUE(Visible("Prg_Time"));
     EXPECT_TRUE(Visible("Read_Time"));
@@ -134,11 +134,11 @@ TEST_F(SelectionTest, VppPacketsOfSelectionAndOperations) {
   Choose("27C256               (12.5V)");
   EXPECT_EQ(Voltages(), (Bytes{2, 2, 4}));
   sim->Clear_Log();
-  k->link.Op_Kind = 2;
+  k->link.Op_Kind = proglink::op_kind::Programming;
   k->link.Begin_Operation();
   EXPECT_EQ(Voltages(), (Bytes{0x42, 2, 4}));
   sim->Clear_Log();
-  k->link.Op_Kind = 1;
+  k->link.Op_Kind = proglink::op_kind::Reading;
   k->link.Begin_Operation();
   EXPECT_EQ(Voltages(), (Bytes{2, 2, 4}));
 }
@@ -150,7 +150,7 @@ TEST_F(SelectionTest, VppButtonCyclesTheEpromVoltagesWithoutSending) {
   EXPECT_EQ(k->Vpp_Select, 2);
   EXPECT_EQ(ui()["Vpp_But"].caption, "Vpp = 25");  // until the next operation
   EXPECT_TRUE(sim->Sent().empty());
-  k->link.Op_Kind = 2;
+  k->link.Op_Kind = proglink::op_kind::Programming;
   k->link.Set_Vpp();
   EXPECT_EQ(ui()["Vpp_But"].caption, "Vpp = 21");
   EXPECT_EQ(Voltages(), (Bytes{0x42, 3, 1}));
@@ -170,7 +170,7 @@ TEST_F(SelectionTest, ProgramTypeListSetsTheSplitAndItsCaption) {
   EXPECT_TRUE(Visible("Prg_Type"));
   EXPECT_FALSE(Enabled("Device"));
   Prg_TypeClick(*k, 2);
-  EXPECT_EQ(k->Prg_Type, 2);
+  EXPECT_EQ(k->Prg_Type, Program_Type::Word_Odd_Low);
   EXPECT_EQ(ui()["Prg_Type_But"].caption, "Word Odd/Low");
   EXPECT_FALSE(Visible("Prg_Type"));
   EXPECT_TRUE(Enabled("Device"));

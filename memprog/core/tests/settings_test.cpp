@@ -33,7 +33,7 @@ TEST_F(Kv9Test, SettingsRoundTripThroughTheFileWithCrLf) {
   EXPECT_EQ(ui()["Device"].caption, "27C256");
   EXPECT_EQ(k->File_Type, 1);
   EXPECT_EQ(ui()["File_But"].caption, "Intel Hex File");
-  EXPECT_EQ(k->Prg_Type, 1);
+  EXPECT_EQ(k->Prg_Type, Program_Type::Word_Even_High);
   EXPECT_EQ(ui()["Prg_Type_But"].caption, "Word Even/High");
   EXPECT_EQ(k->Vpp_Select, 3);
   EXPECT_EQ(k->Auto_Verify, 0);
@@ -84,7 +84,7 @@ TEST_F(Kv9Test, ALineThatIsNotANumberStopsTheStartUp) {
   EXPECT_EQ(host.messages[0].text, "'two' is not a valid integer value");
   EXPECT_EQ(host.messages[0].kind, proglink::Box::Error);
   EXPECT_EQ(k->File_Type, 1);  // applied before the bad line
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_EQ(sim->Packets_Written(), 0u);  // no search until the status text is clicked
 }
 
@@ -101,7 +101,7 @@ TEST_F(Kv9Test, ValuesOutOfRangeAreKeptButHarmless) {
   Start();
   EXPECT_EQ(k->File_Type, 9);
   EXPECT_EQ(ui()["File_But"].caption, "Binary File");
-  EXPECT_EQ(k->Prg_Type, 7);
+  EXPECT_EQ(static_cast<int>(k->Prg_Type), 7);
   EXPECT_EQ(ui()["Prg_Type_But"].caption, "Byte Program");
   k->link.Set_Vpp();  // the caption follows at the next voltage set-up
   EXPECT_EQ(ui()["Vpp_But"].caption, "Vpp = 12");
@@ -134,7 +134,7 @@ TEST_F(Kv9Test, ResetDefaultsDeletesTheFileAndClosingDoesNotWriteItAgain) {
 
 TEST_F(Kv9Test, ClosingAfterATimedOutOperationStillWritesTheSettings) {
   Start();
-  k->link.Stop_Code = 6;
+  k->link.Stop_Code = proglink::stop::Time_Out;
   k->link.Reset_Programmer();  // every operation ends with it
   FormCloseQuery(*k);
   EXPECT_TRUE(fs::exists("Win_KV9.Cfg"));

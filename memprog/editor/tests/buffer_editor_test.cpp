@@ -15,7 +15,7 @@ using common::Redraw;
 class BufferEditorTest : public ::testing::Test {
  protected:
   // Exactly the buffer's size, so that a step past its end is caught by the sanitizer build.
-  std::vector<uint8_t> buf = std::vector<uint8_t>(Buffer_Editor::kBuffer_Size);
+  std::vector<uint8_t> buf = std::vector<uint8_t>(kImage_Size);
   Buffer_Editor ed{buf.data()};
 
   void Key(Edit_Key key, int times = 1) {

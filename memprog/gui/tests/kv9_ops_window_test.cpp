@@ -137,7 +137,7 @@ class Kv9_Ops_Window_Test : public QObject {
             s.Status() == "Device Did NOT Verify to Buffer....");
     const std::string& summary = s.w->Logic().link.Memo1().Lines().front();
     QVERIFY2(std::stoll(summary) < 4194304, summary.c_str());  // "N bytes differ, ..."
-    QCOMPARE(s.w->Logic().link.Connection, 2);
+    QCOMPARE(s.w->Logic().link.Connection, proglink::connection::Ready);
     QVERIFY(s.Find<QPushButton>("Verify_Eprom")->isEnabled());
   }
 

@@ -62,7 +62,7 @@ TEST_F(CalibrationTest, TheFirstStepSearchesAgainThenSwitchesThreeVoltsOn) {
   EXPECT_EQ(k->ui["Vxx_Test"].caption, "Vcc = 3");
   EXPECT_EQ(Codes(), (std::vector<uint8_t>{0x56, 0x70}));
   EXPECT_EQ(Heads().back(), (std::array<uint8_t, 5>{0x70, 0, 0, 20, 0}));
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
   EXPECT_EQ(k->Cal_Value, progsim::Vpp_Calibration::kFactoryTrim);
   EXPECT_EQ(k->ui["Write_Vpp"].caption, "Vpp Value - 80");
 }

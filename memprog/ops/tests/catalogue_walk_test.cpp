@@ -84,7 +84,7 @@ class CatalogueWalkTest : public OpsTest {
     Move_EpromClick(*k);
     EXPECT_EQ(Status(), "Device Has Been Moved to Buffer....");
     ASSERT_EQ(std::memcmp(k->Image_Buffer.get(), pattern.data(), pattern.size()), 0);
-    EXPECT_EQ(k->link.Connection, 2);
+    EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
   }
 };
 

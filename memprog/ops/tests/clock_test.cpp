@@ -137,7 +137,7 @@ TEST_F(ClockTest, ALostProgrammerIsReported) {
   Select(kM48T02, o);
   Prg_TimeClick(*k);
   EXPECT_EQ(Status(), "Programmer no longer present, Click Here to Find Programmer....");
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_EQ(k->link.Write_Len, 8u);
   EXPECT_FALSE(Enabled("Prg_Time"));
 }

@@ -215,7 +215,7 @@ TEST_F(EraseTest, TheLastSectorsFailureBitsDecideTheVerdict) {
 TEST_F(EraseTest, MicrosGetTheVppCommandThenTheEraseCommand) {
   for (int code : {kAT89C51, kAT89C51RC, kP89C51, -13}) {
     Select_For_Erase(code < 0 ? kAT89C51 : code);
-    if (code < 0) k->Erase_Type = 13;  // no entry uses it; it erases as the micros do
+    if (code < 0) k->Erase_Type = Erase_Type::Vpp_Unused;  // erases as the micros do
     sim->Chip().Poke(0x20, 0x00);
     Erase_ButClick(*k);
     auto run = After_Begin();
@@ -254,11 +254,12 @@ TEST_F(EraseTest, AFailureTheProgrammerReportsIsNeverShownAsErased) {
 }
 
 TEST_F(EraseTest, ErasesThatDoNothingSendNothing) {
-  for (int type : {16, 17, 18, 19}) {
+  for (Erase_Type type : {Erase_Type::Unused_16, Erase_Type::Unused_17, Erase_Type::Unused_18,
+                          Erase_Type::Unused_19}) {
     Select_For_Erase(k27C256);
     k->Erase_Type = type;
     Erase_ButClick(*k);
-    EXPECT_EQ(After_Begin().size(), 2u) << type;  // only the end reset
+    EXPECT_EQ(After_Begin().size(), 2u) << static_cast<int>(type);  // only the end reset
   }
 }
 
@@ -330,12 +331,13 @@ TEST_F(EraseTest, AZeroBlockThatFailsStopsBeforeTheErase) {
 TEST_F(EraseTest, QuitDuringTheEraseLeavesTheRunningText) {
   Select_For_Erase(kAm29F010);
   host.on_pump = [&](int) {
-    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x40) k->link.Stop_Code = 5;
+    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x40)
+      k->link.Stop_Code = proglink::stop::Quit;
   };
   Erase_ButClick(*k);
   EXPECT_EQ(Status(), "Erasing Device....");
   EXPECT_EQ(Log_Line(), "Programmer no longer present... PortStatus-0 USB-5");
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
   EXPECT_TRUE(Enabled("Erase_But"));
   EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
 }
@@ -345,7 +347,7 @@ TEST_F(EraseTest, QuitDuringTheCheckLeavesTheCheckingText) {
   int reads = 0;
   host.on_pump = [&](int) {
     if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20 && ++reads == 4)
-      k->link.Stop_Code = 5;
+      k->link.Stop_Code = proglink::stop::Quit;
   };
   Erase_ButClick(*k);
   EXPECT_EQ(Status(), "Checking to see if Device is erased....");
@@ -357,7 +359,7 @@ TEST_F(EraseTest, ATimeOutAsksForTheProgrammerToBeFoundAgain) {
   Erase_ButClick(*k);
   EXPECT_EQ(Status(), "Programmer no longer present, Click Here to Find Programmer....");
   EXPECT_EQ(Log_Line(), "Programmer no longer present... PortStatus-0 USB-6");
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
 }
 
 TEST_F(EraseTest, ATimeOutInASectorListSendsNoFurtherSector) {
@@ -373,7 +375,7 @@ TEST_F(EraseTest, ALostProgrammerDisablesTheDeviceButtons) {
   EXPECT_EQ(Sent_With(0x30).size(), 19u);
   EXPECT_TRUE(Sent_With(0x40).empty());
   EXPECT_EQ(Status(), "Programmer no longer present, Click Here to Find Programmer....");
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_FALSE(Enabled("Erase_But"));
   EXPECT_TRUE(Enabled("Load_But"));
 }

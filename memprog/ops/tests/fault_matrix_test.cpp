@@ -54,7 +54,7 @@ class FaultMatrixTest : public OpsTest {
     host.on_pump = [this](int) {
       if (++pumps_ == kPump_Limit) {
         ADD_FAILURE() << "the run does not end";
-        k->link.Stop_Code = 7;
+        k->link.Stop_Code = proglink::stop::Lost;
       }
     };
     pumps_ = 0;
@@ -95,9 +95,11 @@ class FaultMatrixTest : public OpsTest {
     EXPECT_EQ(k->link.Timer_Interval(), 1000);
     EXPECT_FALSE(host.timer_running);
     for (const char* b : kBuffer_Buttons) EXPECT_TRUE(Enabled(b)) << b;
-    for (const char* b : kDevice_Buttons) EXPECT_EQ(Enabled(b), k->link.Connection == 2) << b;
-    EXPECT_EQ(k->ui["StaticText3"].colour,
-              k->link.Status_Tag == 0 ? proglink::Colour::Lime : proglink::Colour::Red);
+    for (const char* b : kDevice_Buttons)
+      EXPECT_EQ(Enabled(b), k->link.Connection == proglink::connection::Ready) << b;
+    EXPECT_EQ(k->ui["StaticText3"].colour, k->link.Status_Tag == proglink::status_tag::Good
+                                               ? proglink::Colour::Lime
+                                               : proglink::Colour::Red);
   }
   // No programming block goes out after one that failed, and no verify follows it.
   void Expect_Nothing_After_Failed_Block(size_t failed_block) {
@@ -191,7 +193,8 @@ TEST_F(FaultMatrixTest, APacketFaultAnywhereInAProgramRun) {
       // What the user is told about the link.
       bool lost = in_run && (kind == progsim::Fault::Lose ||
                              (kind == progsim::Fault::Short_Write && code != 0x30));
-      EXPECT_EQ(k->link.Connection, lost ? 0 : 2);
+      EXPECT_EQ(k->link.Connection,
+                lost ? proglink::connection::None : proglink::connection::Ready);
       if (lost && at <= last_read) {
         EXPECT_EQ(Status(), kLost);
       }
@@ -222,7 +225,7 @@ TEST_F(FaultMatrixTest, AFailedBlockAnywhereInAProgramRun) {
     Prepare(Run_Kind::Program, o);
     Go(Run_Kind::Program);
     Expect_Idle();
-    EXPECT_EQ(k->link.Connection, 2);
+    EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
     if (n > 16) {
       EXPECT_EQ(Status(), kVerified);
       EXPECT_TRUE(Chip_Holds_The_Buffer());
@@ -252,7 +255,8 @@ TEST_F(FaultMatrixTest, APacketFaultAnywhereInAVerifyRun) {
       EXPECT_EQ(Showed(kVerified), at > last_read);
       EXPECT_FALSE(Showed("Device Did NOT Verify to Buffer...."));  // nothing differs
       bool lost = in_run && kind != progsim::Fault::Silent;
-      EXPECT_EQ(k->link.Connection, lost ? 0 : 2);
+      EXPECT_EQ(k->link.Connection,
+                lost ? proglink::connection::None : proglink::connection::Ready);
       if (lost && at <= last_read) {
         EXPECT_EQ(Status(), kLost);
       }
@@ -283,7 +287,8 @@ TEST_F(FaultMatrixTest, APacketFaultAnywhereInAReadRun) {
         EXPECT_TRUE(Chip_Holds_The_Buffer());
       }
       bool lost = in_run && kind != progsim::Fault::Silent;
-      EXPECT_EQ(k->link.Connection, lost ? 0 : 2);
+      EXPECT_EQ(k->link.Connection,
+                lost ? proglink::connection::None : proglink::connection::Ready);
       if (lost && at <= last_read) {
         EXPECT_EQ(Status(), kLost);
       }

@@ -77,12 +77,12 @@ TEST_F(ProgramTest, WordModesAndByteOrderPickTheBufferBytes) {
   Select(k27C256);
   Fill_Pattern(0x10000);
   k->Auto_Verify = 0;
-  k->Prg_Type = 2;
+  k->Prg_Type = Program_Type::Word_Odd_Low;
   Program_EpromClick(*k);
   auto d = Blocks().at(0).data;
   for (int i = 0; i < 4; ++i) EXPECT_EQ(d[i], k->Image_Buffer[2 * i + 1]) << i;
   sim->Clear_Log();
-  k->Prg_Type = 0;
+  k->Prg_Type = Program_Type::Byte;
   k->Byte_Order = 1;
   Program_EpromClick(*k);
   auto e = Blocks().at(0).data;
@@ -142,7 +142,7 @@ TEST_F(ProgramTest, ClockPartsHoldA13HighInEveryBlock) {
 TEST_F(ProgramTest, ARangeThatRunsPastTheBufferProgramsNothing) {
   Select(k27C256);
   k->Buffer_Loaded = 1;
-  k->Prg_Type = 1;
+  k->Prg_Type = Program_Type::Word_Even_High;
   k->Buf_Start_Add = 0xFFF000;
   Program_EpromClick(*k);
   EXPECT_TRUE(Blocks().empty());

@@ -65,11 +65,11 @@ TEST_F(OpsTest, ReadInWordModesFillsEveryOtherBufferByte) {
   Select(k24LC04);
   for (uint32_t a = 0; a < 512; ++a) sim->Chip().Poke(a, static_cast<uint8_t>(a * 3));
   std::memset(k->Image_Buffer.get(), 0xEE, 2048);
-  k->Prg_Type = 1;
+  k->Prg_Type = Program_Type::Word_Even_High;
   Move_EpromClick(*k);
   EXPECT_EQ(k->Image_Buffer[2 * 5], 15);
   EXPECT_EQ(k->Image_Buffer[2 * 5 + 1], 0xEE);
-  k->Prg_Type = 2;
+  k->Prg_Type = Program_Type::Word_Odd_Low;
   Move_EpromClick(*k);
   EXPECT_EQ(k->Image_Buffer[2 * 7 + 1], 21);
   EXPECT_EQ(Status(), "Device Has Been Moved to Buffer....");
@@ -96,7 +96,7 @@ TEST_F(OpsTest, VerifyListsEachDifferenceInItsFormat) {
   EXPECT_EQ(Memo()[1], "00012  EXPECTED-AA FOUND-55");
   EXPECT_EQ(Memo()[0], "1 bytes differ, 1 of them need a bit raised from 0 to 1 (erase first)");
   EXPECT_EQ(Status(), "Device Did NOT Verify to Buffer....");
-  k->Prg_Type = 1;
+  k->Prg_Type = Program_Type::Word_Even_High;
   std::memset(k->Image_Buffer.get(), 0xFF, 0x10000);
   k->Image_Buffer[2 * 0x12] = 0xAA;
   Verify_EpromClick(*k);
@@ -146,18 +146,18 @@ TEST_F(OpsTest, QuitDuringABlockReadEndsTheRunWithTheLogLine) {
   int reads = 0;
   host.on_pump = [&](int) {
     if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20 && ++reads == 3)
-      k->link.Stop_Code = 5;  // the Quit button
+      k->link.Stop_Code = proglink::stop::Quit;  // the Quit button
   };
   Move_EpromClick(*k);
   EXPECT_EQ(k->link.Memo2().Lines().front(), "Programmer no longer present... PortStatus-0 USB-5");
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
   EXPECT_LT(Sent_With(0x20).size(), 16u);
   EXPECT_EQ(k->ui["StaticText3"].colour, proglink::Colour::Red);
 }
 
 TEST_F(OpsTest, AStoppedCompareClaimsNothing) {
   Select(k27C256);
-  host.on_pump = [&](int) { k->link.Stop_Code = 5; };
+  host.on_pump = [&](int) { k->link.Stop_Code = proglink::stop::Quit; };
   CompareClick(*k);
   EXPECT_EQ(Status(), "Comparing Device for Re-Progamablity....");
 }
@@ -168,7 +168,7 @@ TEST_F(OpsTest, LostProgrammerEndsTheRunWithTheLostText) {
   Select(k27C256, o);
   Verify_EpromClick(*k);
   EXPECT_EQ(Status(), "Programmer no longer present, Click Here to Find Programmer....");
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_FALSE(Enabled("Verify_Eprom"));
   EXPECT_TRUE(Enabled("Load_But"));
 }

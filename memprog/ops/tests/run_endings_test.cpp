@@ -27,7 +27,7 @@ TEST_F(RunEndingsTest, LosingTheProgrammerAtTheLastBlockSaysItIsLost) {
   Program_EpromClick(*k);
   EXPECT_EQ(Sent_With(0x30).size(), 15u);
   EXPECT_EQ(Status(), kLost);
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   EXPECT_EQ(host.Message_Texts(), std::vector<std::string>{"Device DID NOT Program...."});
 }
 
@@ -35,7 +35,7 @@ TEST_F(RunEndingsTest, ATimeOutAtTheLastBlockIsNotALostProgrammer) {
   Select_With_Fault(k27C256, progsim::Fault::Silent, 4 + 16);
   Program_EpromClick(*k);
   EXPECT_EQ(Status(), "Device DID NOT Program....");
-  EXPECT_EQ(k->link.Connection, 2);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);
   EXPECT_TRUE(Enabled("Program_Eprom"));
 }
 
@@ -44,7 +44,7 @@ TEST_F(RunEndingsTest, LosingTheProgrammerAtTheLastZeroBlockSaysItIsLost) {
   Erase_ButClick(*k);
   EXPECT_TRUE(Sent_With(0x40).empty());
   EXPECT_EQ(Status(), kLost);
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
 }
 
 TEST_F(RunEndingsTest, AProgrammerLostDuringARunLeavesQuitOff) {
@@ -60,7 +60,7 @@ TEST_F(RunEndingsTest, AProgrammerLostInTheClosingResetLeavesTheDeviceButtonsOff
   Select_With_Fault(k27C256, progsim::Fault::Lose, 4 + 16 + 1);  // 0x1E after the last read
   Blank_ChkClick(*k);
   EXPECT_EQ(Status(), "Device is Erased....");  // the check itself went through
-  EXPECT_EQ(k->link.Connection, 0);
+  EXPECT_EQ(k->link.Connection, proglink::connection::None);
   for (const char* b : {"Program_Eprom", "Verify_Eprom", "Blank_Chk", "Quit_Func_But"})
     EXPECT_FALSE(Enabled(b)) << b;
   EXPECT_TRUE(Enabled("Load_But"));
@@ -76,13 +76,67 @@ TEST_F(RunEndingsTest, AReadThatStopsEarlyDoesNotSayTheDeviceWasMoved) {
   // Stopped with Quit.
   Select(k27C256);
   host.on_pump = [&](int) {
-    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20) k->link.Stop_Code = 5;
+    if (!sim->Sent().empty() && sim->Sent().back().Code() == 0x20)
+      k->link.Stop_Code = proglink::stop::Quit;
   };
   Move_EpromClick(*k);
   EXPECT_EQ(Status(), "Moving Device to Buffer....");
   host.on_pump = nullptr;
   Move_EpromClick(*k);
   EXPECT_EQ(Status(), "Device Has Been Moved to Buffer....");
+}
+
+// What each run returns for the command line to decide on: how it ended, and what it found.
+TEST_F(RunEndingsTest, TheOutcomeSaysHowTheRunEnded) {
+  using proglink::Verdict;
+  struct Row {
+    const char* what;
+    proglink::Outcome (*run)(Kv9&);
+    progsim::Fault::Kind fault;
+    uint64_t nth;  // 0: no fault
+    Verdict verdict;
+  };
+  using enum progsim::Fault::Kind;
+  const Row rows[] = {
+      {"blank check of a blank part", Blank_ChkClick, Lose, 0, Verdict::Good},
+      {"programming", Program_EpromClick, Lose, 0, Verdict::Good},
+      {"a failed block", Program_EpromClick, Fail_Block, 3, Verdict::Device_Failed},
+      // The window's verdict: the block did not program.
+      {"a block without a reply", Program_EpromClick, Silent, 4 + 3, Verdict::Device_Failed},
+      {"a programmer lost while programming", Program_EpromClick, Lose, 4 + 3, Verdict::Lost},
+      {"a read without a reply", Verify_EpromClick, Silent, 4 + 3, Verdict::Time_Out},
+      {"a programmer lost in the closing reset", Blank_ChkClick, Lose, 4 + 16 + 1, Verdict::Lost},
+      {"a closing reset without a reply", Blank_ChkClick, Silent, 4 + 16 + 1, Verdict::Time_Out},
+      {"a compare that finds a conflict", CompareClick, Lose, 0, Verdict::Device_Failed},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    if (r.nth == 0)
+      Select(k27C256);
+    else
+      Select_With_Fault(k27C256, r.fault, r.nth);
+    k->Buffer_Loaded = 1;
+    k->Auto_Verify = 0;
+    k->Image_Buffer[0x10] = 0x5A;  // programmed over a blank part, or a conflict over 00
+    if (r.run == CompareClick) sim->Chip().Poke(0x10, 0x00);
+    EXPECT_EQ(r.run(*k).verdict, r.verdict);
+  }
+
+  // Quit during a reply wait stops the run; what it found so far is counted.
+  Select(k27C256);
+  sim->Chip().Poke(0x12, 0x00);
+  sim->Chip().Poke(0x900, 0x00);
+  host.on_pump = [&](int) {
+    if (sim->Sent().size() > 4 + 1) Quit_Func_ButClick(*k);
+  };
+  proglink::Outcome stopped = Blank_ChkClick(*k);
+  EXPECT_EQ(stopped.verdict, Verdict::Stopped);
+  host.on_pump = nullptr;
+  proglink::Outcome not_blank = Blank_ChkClick(*k);
+  EXPECT_EQ(not_blank.verdict, Verdict::Device_Failed);
+  EXPECT_EQ(not_blank.count, 2u);
+  EXPECT_EQ(not_blank.first_address, 0x12u);
+  EXPECT_EQ(Move_EpromClick(*k).checksum, k->Chk_Sum);
 }
 
 }  // namespace

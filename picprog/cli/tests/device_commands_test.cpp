@@ -5,6 +5,8 @@
 
 #include "common/hex.h"
 #include "mcu9_fixture.h"
+#include "picprog/cli/session.h"
+#include "proglink/testing/verdict_reports_check.h"
 
 namespace picprog::cli {
 namespace {
@@ -13,6 +15,11 @@ using progsim::Fault;
 using progsim::Pic_Chip;
 
 class Mcu9DeviceTest : public Mcu9Test {};
+
+// A reworded status text or one more message box must not change what mcu9 tells its caller.
+TEST(VerdictReports, EachVerdictHasItsExitStatusVerdictLineAndNote) {
+  proglink::Expect_Verdict_Reports<Session>("mcu9");
+}
 
 TEST_F(Mcu9DeviceTest, ProgramVerifyAndReadA16F877A) {
   Plug("16F877A");

@@ -118,7 +118,7 @@ TEST_F(Mcu9Test, NoUpdateWithoutAProgrammer) {
 TEST_F(Mcu9Test, TheReplyTimerStopsWithCodeFive) {
   Start();
   host.Timer_Event();
-  EXPECT_EQ(m->link.Stop_Code, 5);
+  EXPECT_EQ(m->link.Stop_Code, proglink::stop::Quit);
 }
 
 TEST_F(Mcu9Test, AClickOnTheWindowHidesThePanelAndTheMessageArea) {

@@ -87,7 +87,7 @@ TEST_F(Mcu9Test, ClosingResetsAndClosesTheProgrammerAndWritesTheFile) {
   EXPECT_EQ(Codes(), (std::vector<uint8_t>{0x1E, 0x53}));
   EXPECT_FALSE(sim->Is_Open());
   EXPECT_FALSE(host.timer_running);
-  EXPECT_EQ(m->link.Stop_Code, 5);
+  EXPECT_EQ(m->link.Stop_Code, proglink::stop::Quit);
   EXPECT_EQ(*common::Read_Whole_File(kSettings_File), "1\r\n0\r\n0\r\n511\r\n\r\n");
 }
 

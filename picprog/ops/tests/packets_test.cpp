@@ -249,7 +249,7 @@ TEST_F(PicOpsTest, VerifyEeStartsThePartAgainAndReadsTheDataArea) {
 
 TEST_F(PicOpsTest, VerifyVoltageComesFromVVerifyAndEverythingElseRunsAtFiveVolts) {
   Socket(k16F628);
-  auto vcc_of = [&](void (*handler)(Mcu9&)) {
+  auto vcc_of = [&](proglink::Outcome (*handler)(Mcu9&)) {
     sim->Clear_Log();
     handler(*m);
     std::vector<uint8_t> out;
@@ -269,7 +269,7 @@ TEST_F(PicOpsTest, VerifyVoltageComesFromVVerifyAndEverythingElseRunsAtFiveVolts
 }
 
 TEST_F(PicOpsTest, TheFixedWaitsAreKept) {
-  auto took_ms = [&](int code, void (*handler)(Mcu9&)) {
+  auto took_ms = [&](int code, proglink::Outcome (*handler)(Mcu9&)) {
     Socket(code);
     auto start = std::chrono::steady_clock::now();
     handler(*m);

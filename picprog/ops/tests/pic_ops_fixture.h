@@ -36,7 +36,7 @@ class PicOpsTest : public ::testing::Test {
     sim = &progsim::Install(o);
     m = std::make_unique<Mcu9>(host);
     m->link.Find_Programmer();
-    ASSERT_EQ(m->link.Connection, 2);
+    ASSERT_EQ(m->link.Connection, proglink::connection::Ready);
     Select(*m, *d);
     sim->Clear_Log();
     host.messages.clear();

@@ -22,13 +22,76 @@ void Silence(progsim::Programmer& sim, uint8_t code, int nth) {
   };
 }
 
+// What each run returns for the command line to decide on: how it ended, and what it found.
+TEST_F(PicOpsTest, TheOutcomeSaysHowTheRunEnded) {
+  using proglink::Verdict;
+  struct Row {
+    const char* what;
+    int code;
+    std::vector<Fault> faults;
+    uint8_t silent_code;  // 0: every packet answered
+    int silent_nth;
+    bool quit;  // the address button, at the second block read
+    proglink::Outcome (*run)(Mcu9&);
+    Verdict verdict;
+  };
+  const Row rows[] = {
+      {"a blank part", k16F84, {}, 0, 0, false, Blank_ChkClick, Verdict::Good},
+      {"a failed block",
+       k16F877,
+       {{Fault::Fail_Block, 2}},
+       0,
+       0,
+       false,
+       Program_EpromClick,
+       Verdict::Device_Failed},
+      // Win_Mcu9's reply timer stops a run as its Quit button does; the outcome tells them apart.
+      {"a read without a reply", k16F877, {}, 0x20, 3, false, Verify_EpromClick, Verdict::Time_Out},
+      {"a block without a reply",
+       k16F84,
+       {},
+       0x30,
+       1,
+       false,
+       Program_EpromClick,
+       Verdict::Time_Out},
+      {"the address button", k16F877, {}, 0, 0, true, Blank_ChkClick, Verdict::Stopped},
+      {"a lost programmer",
+       k16F877,
+       {{Fault::Lose, 8}},
+       0,
+       0,
+       false,
+       Blank_ChkClick,
+       Verdict::Lost},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    Socket(r.code, r.faults);
+    if (r.silent_code) Silence(*sim, r.silent_code, r.silent_nth);
+    host.on_pump = [&](int) {
+      if (r.quit && Sent_With(0x20).size() == 2) Quit_AddClick(*m);
+    };
+    EXPECT_EQ(r.run(*m).verdict, r.verdict);
+  }
+  host.on_pump = nullptr;
+
+  Socket(k16F84);
+  Chip().Program(0x12, 0);
+  Chip().Program(0x2001, 0x1234);
+  const proglink::Outcome not_blank = Blank_ChkClick(*m);
+  EXPECT_EQ(not_blank.verdict, Verdict::Device_Failed);
+  EXPECT_EQ(not_blank.count, 2u);
+  EXPECT_EQ(not_blank.first_address, 0x12u);
+}
+
 TEST_F(PicOpsTest, AFailedBlockFailsTheRunAndNothingMoreIsProgrammed) {
   Socket(k16F877, {{Fault::Fail_Block, 2}});
   Pattern(0, 0x1FFF, 0x3FFF);
   Program_EpromClick(*m);
   EXPECT_EQ(Status(), "Device DID NOT Program...");
   EXPECT_EQ(m->Failure, 1);
-  EXPECT_EQ(m->link.Status_Tag, 1);
+  EXPECT_EQ(m->link.Status_Tag, proglink::status_tag::Failed);
   EXPECT_EQ(m->ui["StaticText3"].colour, proglink::Colour::Red);
   EXPECT_EQ(Sent_With(0x30).size(), 2u);
   EXPECT_TRUE(Sent_With(0x22).empty());  // no configuration area after it
@@ -92,7 +155,7 @@ TEST_F(PicOpsTest, ATimeOutDuringVerifyStopsItWithoutAVerdictOfSuccess) {
   Silence(*sim, 0x20, 3);
   Verify_EpromClick(*m);
   EXPECT_EQ(Status(), "Verify Stopped Before the End...");
-  EXPECT_EQ(m->link.Status_Tag, 1);
+  EXPECT_EQ(m->link.Status_Tag, proglink::status_tag::Failed);
   EXPECT_TRUE(m->link.Memo1().Visible());
   EXPECT_EQ(Memo().front(), "Programmer no longer present... PortStatus-0 USB-5");
   auto codes = Codes();
@@ -133,8 +196,8 @@ TEST_F(PicOpsTest, ALostProgrammerEndsTheRunAndTheNextRunSendsNothing) {
   Socket(k16F877, {{Fault::Lose, 8}});
   Blank_ChkClick(*m);
   EXPECT_EQ(Status(), proglink::Link::kLostStatus);
-  EXPECT_EQ(m->link.Status_Tag, 7);
-  EXPECT_EQ(m->link.Connection, 0);
+  EXPECT_EQ(m->link.Status_Tag, proglink::status_tag::Lost);
+  EXPECT_EQ(m->link.Connection, proglink::connection::None);
 
   sim->Clear_Log();
   Buf().fill(0x1111);
