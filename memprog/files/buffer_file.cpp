@@ -1,9 +1,5 @@
 #include "memprog/files/buffer_file.h"
 
-#include <sys/stat.h>
-
-#include <filesystem>
-
 #include "common/atomic_file.h"
 #include "common/hex.h"
 #include "memprog/files/file_formats.h"
@@ -24,20 +20,6 @@ std::string Unknown_Type(File_Type type) {
 
 Save_Outcome Refused(std::string why) {
   return {false, std::move(why) + ", nothing was saved"};
-}
-
-// A file the user made read-only is not replaced behind their back.
-bool Read_Only(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
-}
-
-// Saving through a link replaces the file it points to and keeps the link.
-std::string Target_Of(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_symlink(path, error)) return path;
-  auto target = std::filesystem::canonical(path, error);
-  return error ? path : target.string();
 }
 
 }  // namespace
@@ -82,13 +64,13 @@ Save_Outcome Save_Buffer_File(const std::string& path, File_Type type, const uin
                    common::Hex(format->max_last, 5) + " only and the range to save ends at " +
                    common::Hex(static_cast<uint64_t>(last), 5) +
                    ": save it as Intel Hex or Motorola Hex");
-  if (Read_Only(path)) return Refused(path + " is read-only");
+  common::Atomic_File file(path);
+  if (!file.Ok()) return Refused(file.Error());
   if (format->hex) {
     progress.Status(kSaving_Text);
     progress.Pump();
   }
-  common::Atomic_File file(Target_Of(path));
-  if (file.Ok()) format->save(file, image, static_cast<uint32_t>(last));
+  format->save(file, image, static_cast<uint32_t>(last));
   std::string error = file.Commit();
   if (!error.empty())
     return {false, "The buffer was not saved to " + path + ": " + error +
