@@ -22,6 +22,10 @@ Save_Outcome Refused(std::string why) {
   return {false, std::move(why) + ", nothing was saved"};
 }
 
+// Far more than the text of any hex file of the 16 MiB buffer. A binary file has no limit: what
+// lies past the buffer is counted, not read.
+constexpr uint64_t kHex_File_Limit = uint64_t{1} << 30;
+
 }  // namespace
 
 Load_Outcome Load_From_Source(Byte_Source& source, File_Type type, const std::string& path,
@@ -40,10 +44,9 @@ Load_Outcome Load_Buffer_File(const std::string& path, File_Type type, uint8_t* 
     progress.Status(kLoading_Text);
     progress.Pump();
   }
-  std::string error;
-  auto source = File_Source::Open(path, error);
-  if (!source) return Not_Opened(error);
-  Load_Outcome outcome = Load_From_Source(*source, type, path, image, ranges, progress);
+  File_Source source(path, format->hex ? kHex_File_Limit : UINT64_MAX);
+  if (!source.File().Ok()) return Not_Opened(source.Error());
+  Load_Outcome outcome = Load_From_Source(source, type, path, image, ranges, progress);
   bool read_to_end = outcome.kind == Load_Outcome::Loaded || outcome.kind == Load_Outcome::Clipped;
   if (format->hex && read_to_end) progress.Status(kLoaded_Text);
   return outcome;

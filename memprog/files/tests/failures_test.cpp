@@ -88,9 +88,16 @@ TEST_F(Failures, AFileWithNothingOfItsFormatLeavesTheBufferAlone) {
   EXPECT_EQ(Load(File_Type::Binary, "").message, Path("in.hex") + " is empty, nothing was loaded");
   EXPECT_EQ(Load(File_Type::Ascii, "\r\n\r\n").kind, Load_Outcome::No_Data);
   EXPECT_TRUE(Buffer_Is(0));
-  // Records that all fall outside the hex range are data, skipped as asked.
+  // Records that all fall outside the hex range, or bytes all outside the buffer, load nothing.
   ranges.Hex_End_Add = 0xFF;
-  EXPECT_EQ(Load(File_Type::Intel, ":0101000011EE\n").kind, Load_Outcome::Loaded);
+  auto o = Load(File_Type::Intel, ":0101000011EE\n");
+  EXPECT_EQ(o.kind, Load_Outcome::No_Data);
+  EXPECT_EQ(o.message, "Every data record of " + Path("in.hex") +
+                           " lies outside the hex file range or the 16 MiB buffer, nothing was "
+                           "loaded");
+  ranges.Buf_Start_Add = -4;
+  EXPECT_EQ(Load(File_Type::Binary, "ABCD").kind, Load_Outcome::No_Data);
+  EXPECT_TRUE(Buffer_Is(0));
 }
 
 TEST_F(Failures, NothingIsWrittenPastTheEndOfTheBuffer) {
