@@ -75,17 +75,27 @@ TEST_F(Kv9Test, AShortFileLeavesOneInTheMissingSlots) {
   EXPECT_EQ(k->Dev_End_Add, 1);  // line 11 read "1"
 }
 
-TEST_F(Kv9Test, ALineThatIsNotANumberStopsTheStartUp) {
+TEST_F(Kv9Test, ALineThatIsNotANumberKeepsItsDefaultAndTheRestIsUsedAndWrittenBack) {
   auto lines = kSettings;
-  lines[4] = "two";
+  lines[4] = "two";  // split mode
+  lines[10] = "";    // device end
   ASSERT_EQ(common::Write_Whole_File("Win_KV9.Cfg", Cfg(lines)), "");
   Start();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "'two' is not a valid integer value");
-  EXPECT_EQ(host.messages[0].kind, proglink::Box::Error);
-  EXPECT_EQ(k->File_Type, 1);  // applied before the bad line
-  EXPECT_EQ(k->link.Connection, 0);
-  EXPECT_EQ(sim->Packets_Written(), 0u);  // no search until the status text is clicked
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages[0].text,
+            "Win_KV9.Cfg:\r\nLine 5: 'two' is not a valid integer value\r\nLine 11: '' is not "
+            "a valid integer value\r\nThese settings keep their defaults.");
+  EXPECT_EQ(k->Prg_Type, 0);
+  EXPECT_EQ(k->Dev_End_Add, 0x7FFF);  // the device's own
+  EXPECT_EQ(k->Hex_Offset, -4096);    // the lines after them still apply
+  EXPECT_EQ(k->Byte_Order, 1);
+  EXPECT_EQ(k->link.Connection, 2);  // and the start-up goes on
+  FormCloseQuery(*k);
+  auto saved = kSettings;
+  saved[0] = "3";
+  saved[4] = "0";
+  saved[10] = "32767";
+  EXPECT_EQ(*common::Read_Whole_File("Win_KV9.Cfg"), Cfg(saved));
 }
 
 TEST_F(Kv9Test, ValuesOutOfRangeAreKeptButHarmless) {
