@@ -99,8 +99,8 @@ int Front_End::Verdict() {
 
 int Front_End::Final_Status(int status) {
   if (!Interrupted()) return status;
-  Err() << Program() << ": stopped by Ctrl-C\n";
-  return kInterrupted;
+  Err() << Program() << ": stopped by " << Interrupt_Name() << "\n";
+  return kStopped_By_Signal + Interrupt_Signal();
 }
 
 int Front_End::Probe() {
