@@ -35,9 +35,9 @@ Options:
                            from the extension: .bin, .hex, .s19 .s28 .s37 .srec .mot, .tek, .asc
       --split MODE         byte (the default), even (Word Even/High) or odd (Word Odd/Low)
       --swap               R/W as Hi/Lo: swap the two bytes of every pair
-      --start HEX          Device Start=
-      --end HEX            Device End=
-      --buffer-start HEX   Buffer Start=
+      --start HEX          Device Start= (0 to FFFFFF, cut to the device)
+      --end HEX            Device End= (0 to FFFFFF, cut to the device)
+      --buffer-start HEX   Buffer Start= (0 to FFFFFF)
       --hex-start HEX      Hex File Start=
       --hex-end HEX        Hex File End=
       --hex-offset HEX     Hex Offset=
