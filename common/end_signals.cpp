@@ -41,14 +41,13 @@ extern "C" void On_End_Signal(int sig) {
   std::raise(sig);
 }
 
+// Where a signal still has its default action: one ignored (nohup, a background job) stays so,
+// and one the program handles itself is left to it.
 void Install_Handlers() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
   for (int sig : kEnd_Signals) {
     struct sigaction old {};
     ::sigaction(sig, nullptr, &old);
-    if (old.sa_handler == SIG_IGN) continue;  // nohup and background jobs
+    if (old.sa_handler != SIG_DFL) continue;
     struct sigaction action {};
     action.sa_handler = On_End_Signal;
     sigemptyset(&action.sa_mask);
