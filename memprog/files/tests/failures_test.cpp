@@ -6,6 +6,7 @@
 
 #include <csignal>
 
+#include "common/tests/bad_files.h"
 #include "file_test_support.h"
 
 namespace memprog {
@@ -27,9 +28,13 @@ class Failures : public File_Test {
 };
 
 TEST_F(Failures, AFileThatCannotBeOpenedLeavesTheBufferAlone) {
-  ::mkfifo(Path("fifo").c_str(), 0600);  // would block a plain open until a writer comes
-  for (std::string path : {Path("missing.hex"), dir, Path("fifo")}) {
+  common::testing::Hang_Guard guard;
+  std::vector<std::string> paths = {Path("missing.hex")};
+  for (const auto& f : common::testing::Make_Bad_Files(Path("bad"), uint64_t{1} << 30))
+    paths.push_back(f.path);  // the last, oversize, only for a hex file: a binary has no limit
+  for (const std::string& path : paths) {
     for (File_Type type : {File_Type::Binary, File_Type::Intel}) {
+      if (type == File_Type::Binary && path == paths.back()) continue;
       auto o = Load_Path(type, path);
       EXPECT_EQ(o.kind, Load_Outcome::Not_Opened) << path;
       EXPECT_EQ(o.message, "Error... File was Not Loaded In Buffer...");
