@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "common/atomic_file.h"
+#include "common/tests/bad_files.h"
 #include "link_fixture.h"
 
 namespace proglink {
@@ -103,6 +104,19 @@ TEST_F(FlashUpdateTest, AFileWithoutAWholePacketIsRefusedNotReportedGood) {
     link.Flash_Update();
     EXPECT_TRUE(Sent().empty()) << trailing;
     ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Invalid File Type...\r\nCan Not Update Units With This File......");
+  }
+}
+
+TEST_F(FlashUpdateTest, BadFilesAreInvalidWithoutWaitingAndNothingIsSent) {
+  common::testing::Hang_Guard guard;
+  for (const auto& f : common::testing::Make_Bad_Files(::testing::TempDir() + "bad_fw", 163840)) {
+    host.messages.clear();
+    host.files = {f.path};
+    link.Flash_Update();
+    EXPECT_TRUE(Sent().empty()) << f.what;
+    ASSERT_EQ(host.messages.size(), 1u) << f.what;
     EXPECT_EQ(host.messages[0].text,
               "Invalid File Type...\r\nCan Not Update Units With This File......");
   }

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/atomic_file.h"
+#include "common/tests/bad_files.h"
 #include "common/text_file.h"
 #include "kv9_fixture.h"
 #include "memprog/core/test_panel.h"
@@ -158,6 +159,27 @@ TEST_F(Kv9Test, AnUnwritableSettingsFileIsReportedAndTheOldOneKept) {
   EXPECT_TRUE(fs::is_directory("Win_KV9.Cfg"));
   ASSERT_FALSE(host.messages.empty());
   EXPECT_EQ(host.messages.back().text.rfind("The settings were not saved.", 0), 0u);
+}
+
+TEST_F(Kv9Test, SettingsAndHelpFilesThatAreNoTextFilesAreRefusedAndTheStartUpGoesOn) {
+  common::testing::Hang_Guard guard;
+  auto bad = common::testing::Make_Bad_Files(fs::current_path() / "bad", 64 << 10);
+  for (const auto& f : bad) {
+    for (const char* name : {"Win_KV9.Cfg", "Win_KV9.Txt"}) fs::create_symlink(f.path, name);
+    host.messages.clear();
+    Start();
+    ASSERT_EQ(host.messages.size(), 1u) << f.what;
+    EXPECT_NE(host.messages[0].text.find("Win_KV9.Cfg"), std::string::npos) << f.what;
+    EXPECT_EQ(k->link.Connection, 2) << f.what;
+    HelpClick(*k);
+    if (f.path != bad.back().path) {  // the help file's own limit is higher
+      EXPECT_FALSE(Visible("Help1")) << f.what;
+      ASSERT_EQ(host.messages.size(), 2u) << f.what;
+      EXPECT_NE(host.messages[1].text.find("Win_KV9.Txt"), std::string::npos) << f.what;
+    }
+    for (const char* name : {"Win_KV9.Cfg", "Win_KV9.Txt"}) fs::remove(name);
+  }
+  EXPECT_TRUE(fs::is_fifo(bad[0].path));
 }
 
 TEST_F(Kv9Test, HelpShowsTheHelpFileOrNothing) {
