@@ -35,15 +35,15 @@ void Link::Flash_Update() {
     // Longer files are cut at the limit. A file without a whole packet would be judged by a
     // check of nothing written.
     common::File_Data read = common::Read_File(*path, kMaxFile, common::Over_Limit::Cut);
-    const std::string* file = &read.bytes;
-    if (!read.Ok() || file->size() < kHeader + kPacket ||
-        std::memcmp(file->data() + 2, kSignature, 12) != 0) {
+    const std::string& file = read.bytes;
+    if (!read.Ok() || file.size() < kHeader + kPacket ||
+        std::memcmp(file.data() + 2, kSignature, 12) != 0) {
       host_.Show_Message("Invalid File Type...\r\nCan Not Update Units With This File......",
                          Box::Warning, {});
     } else {
-      const auto* bytes = reinterpret_cast<const uint8_t*>(file->data());
+      const auto* bytes = reinterpret_cast<const uint8_t*>(file.data());
       Write_Len = kPacket;
-      for (size_t at = kHeader; at + kPacket <= file->size(); at += kPacket) {
+      for (size_t at = kHeader; at + kPacket <= file.size(); at += kPacket) {
         USB_Reset();
         USB_Purge_Rx();
         std::memcpy(USB_Tx_Buf, bytes + at, kPacket);

@@ -116,7 +116,7 @@ TEST_F(ProgrammerTest, TraceLinesShowHeadersDataCountsAndRefusals) {
                     }));
 }
 
-TEST_F(ProgrammerTest, ChipFileIsReadAtOpenAndWrittenBackAtClose) {
+TEST_F(ProgrammerTest, ChipFileIsReadAtOpenWrittenBackAtCloseAndNobodyElsesMeanwhile) {
   std::string path = ::testing::TempDir() + "socket.bin";
   std::remove(path.c_str());
   Options o;
@@ -125,32 +125,21 @@ TEST_F(ProgrammerTest, ChipFileIsReadAtOpenAndWrittenBackAtClose) {
   ASSERT_TRUE(sim->Open(Programmer::kSerial));
   Reply_To(*sim, Packet({0x10, 2, 0, 21}));  // 28C256
   Reply_To(*sim, Packet({0x30, 0, 0, 0, 2, 0, 2}, {0xAB, 0xCD}));
+  Programmer other(o);  // as another process would make it: refused as a second open is
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(other.Open(Programmer::kSerial));
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find(path + " is in use"), std::string::npos);
   sim->Close();
   auto data = common::Read_Whole_File(path);
   ASSERT_TRUE(data);
   ASSERT_EQ(data->size(), 4u);
   EXPECT_EQ(static_cast<uint8_t>((*data)[2]), 0xAB);
+  ASSERT_TRUE(other.Open(Programmer::kSerial));
+  EXPECT_EQ(other.Chip().Read(3), 0xCD);  // what the first one left in the socket
+  other.Close();
 
   sim = &Install(o);
   EXPECT_EQ(sim->Chip().Read(3), 0xCD);
-}
-
-TEST_F(ProgrammerTest, ASecondProgrammerOnTheSameChipFileIsRefusedWhileTheFirstIsOpen) {
-  std::string path = ::testing::TempDir() + "shared_socket.bin";
-  std::remove(path.c_str());
-  Options o;
-  o.chip_file = path;
-  sim = &Install(o);
-  ASSERT_TRUE(sim->Open(Programmer::kSerial));
-  Reply_To(*sim, Packet({0x10, 2, 0, 21}));  // 28C256
-  Reply_To(*sim, Packet({0x30, 0, 0, 0, 2, 0, 2}, {0xAB, 0xCD}));
-  Programmer other(o);  // as another process would make it
-  ::testing::internal::CaptureStderr();
-  EXPECT_FALSE(other.Open(Programmer::kSerial));
-  EXPECT_NE(::testing::internal::GetCapturedStderr().find(path + " is in use"), std::string::npos);
-  sim->Close();
-  ASSERT_TRUE(other.Open(Programmer::kSerial));
-  EXPECT_EQ(other.Chip().Read(3), 0xCD);  // what the first one left in the socket
 }
 
 TEST_F(ProgrammerTest, AChipFileThatIsNoImageRefusesTheOpenAndIsLeftAsItWas) {
