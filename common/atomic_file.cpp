@@ -118,10 +118,13 @@ void Atomic_File::Open_Target() {
   if (!Create_Temporary(exists ? 0600 : 0666)) return;
   if (exists) {
     // The owner where allowed (root, or a group the user is in), then the permissions, which a
-    // change of owner may have cut.
-    if (::fchown(fd_, st.st_uid, st.st_gid) != 0)
+    // change of owner may have cut; a set-user or set-group bit only with its owner.
+    mode_t mode = st.st_mode & 07777;
+    if (::fchown(fd_, st.st_uid, st.st_gid) != 0) {
+      mode &= ~(S_ISUID | S_ISGID);
       (void)::fchown(fd_, static_cast<uid_t>(-1), st.st_gid);
-    ::fchmod(fd_, st.st_mode & 07777);
+    }
+    ::fchmod(fd_, mode);
   }
 }
 

@@ -125,7 +125,9 @@ TEST(AtomicFile, SaveTargetsFollowedOrRefusedAsTheUsersFilesNeed) {
 }
 
 TEST(AtomicFile, AFileSizeLimitFailsTheSaveInsteadOfKillingTheProgram) {
-  std::string path = ::testing::TempDir() + "keep.txt";
+  std::string dir = ::testing::TempDir() + "save_limit/", path = dir + "keep.txt";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
   ASSERT_EQ(Write_Whole_File(path, "keep"), "");
   int status = In_Child([&] {
     std::signal(SIGXFSZ, SIG_DFL);
@@ -136,11 +138,12 @@ TEST(AtomicFile, AFileSizeLimitFailsTheSaveInsteadOfKillingTheProgram) {
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(*Read_Whole_File(path), "keep");
-  EXPECT_EQ(Temporaries_In(::testing::TempDir()), 0);
+  EXPECT_EQ(Temporaries_In(dir), 0);
 }
 
 TEST(AtomicFile, ASignalThatEndsTheProgramMidSaveLeavesNoTemporaryFile) {
   std::string dir = ::testing::TempDir() + "save_signals/";
+  fs::remove_all(dir);
   fs::create_directories(dir);
   ASSERT_EQ(Write_Whole_File(dir + "big.bin", "old"), "");
   for (int sig : {SIGINT, SIGTERM, SIGHUP}) {

@@ -71,7 +71,7 @@ TEST(BinFile, LongFileLoadsOnlyItsFirst16928Bytes) {
 TEST(BinFile, SavesRefuseAReadOnlyFileAndFollowALinkAsKv9Does) {
   Pic_Buf buf{};
   std::string real = Temp("real.bin"), link = Temp("link.bin");
-  std::filesystem::remove(link);
+  for (const std::string& p : {real, link}) std::filesystem::remove(p);
   for (auto save : {Save_Bin, Save_Hex}) {
     ASSERT_EQ(common::Write_Whole_File(real, "old"), "");
     ::chmod(real.c_str(), 0444);
