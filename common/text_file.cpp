@@ -1,30 +1,15 @@
 #include "common/text_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
+
+#include "common/input_file.h"
 
 namespace common {
 
 std::optional<std::string> Read_Whole_File(const std::string& path, size_t max_bytes) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::string data;
-  char chunk[1 << 16];
-  bool ok = true;
-  while (data.size() < max_bytes) {
-    size_t want = std::min(sizeof chunk, max_bytes - data.size());
-    ssize_t n = ::read(fd, chunk, want);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ok = false;
-    if (n <= 0) break;
-    data.append(chunk, static_cast<size_t>(n));
-  }
-  ::close(fd);
-  if (!ok) return std::nullopt;
-  return data;
+  File_Data data = Read_File(path, max_bytes, Over_Limit::Cut);
+  if (!data.Ok()) return std::nullopt;
+  return std::move(data.bytes);
 }
 
 std::vector<std::string> Split_Lines(std::string_view text) {

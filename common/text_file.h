@@ -9,7 +9,8 @@
 
 namespace common {
 
-// The whole file, or nullopt when it cannot be read. At most `max_bytes` are read.
+// The whole file, or nullopt when it cannot be read (Read_File of input_file.h says why). At most
+// `max_bytes` are read.
 std::optional<std::string> Read_Whole_File(const std::string& path,
                                            size_t max_bytes = static_cast<size_t>(-1));
 

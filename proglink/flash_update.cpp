@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "common/hex.h"
-#include "common/text_file.h"
+#include "common/input_file.h"
 #include "proglink/commands.h"
 #include "proglink/link.h"
 
@@ -33,14 +33,18 @@ Outcome Link::Flash_Update() {
   dialog.file_name = remembered;
   if (auto path = host_.Choose_File(dialog)) {
     if (Open_Dialog_Name) *Open_Dialog_Name = *path;
-    auto file = common::Read_Whole_File(*path, kMaxFile);
-    if (!file || file->size() < kHeader || std::memcmp(file->data() + 2, kSignature, 12) != 0) {
+    // Longer files are cut at the limit. A file without a whole packet would be judged by a
+    // check of nothing written.
+    common::File_Data read = common::Read_File(*path, kMaxFile, common::Over_Limit::Cut);
+    const std::string& file = read.bytes;
+    if (!read.Ok() || file.size() < kHeader + kPacket ||
+        std::memcmp(file.data() + 2, kSignature, 12) != 0) {
       host_.Show_Message("Invalid File Type...\r\nCan Not Update Units With This File......",
                          Box::Warning, {});
     } else {
-      const auto* bytes = reinterpret_cast<const uint8_t*>(file->data());
+      const auto* bytes = reinterpret_cast<const uint8_t*>(file.data());
       Write_Len = kPacket;
-      for (size_t at = kHeader; at + kPacket <= file->size(); at += kPacket) {
+      for (size_t at = kHeader; at + kPacket <= file.size(); at += kPacket) {
         USB_Reset();
         USB_Purge_Rx();
         std::memcpy(USB_Tx_Buf, bytes + at, kPacket);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/atomic_file.h"
-#include "common/text_file.h"
+#include "common/input_file.h"
 
 namespace progsim {
 
@@ -67,9 +67,10 @@ void Memory_Chip::Erase_All() {
 }
 
 std::string Memory_Chip::Load(const std::string& path) {
-  auto data = common::Read_Whole_File(path, kMaxSize);
-  if (!data) return "";  // no file yet: a blank chip
-  bytes_.assign(data->begin(), data->end());
+  // A longer file is not refused lightly: written back cut, it would lose its end.
+  common::File_Data data = common::Read_File(path, kMaxSize);
+  if (!data.Ok() && !data.missing) return data.error;
+  bytes_.assign(data.bytes.begin(), data.bytes.end());  // no file yet: a blank chip
   touched_end_ = static_cast<uint32_t>(bytes_.size());
   return "";
 }

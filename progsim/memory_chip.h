@@ -31,7 +31,8 @@ class Memory_Chip {
   void Erase_All();
 
   // Raw image file: read at open (the rest erased), written back at close as long as the file
-  // was or as far as the session touched, whichever is longer.
+  // was or as far as the session touched, whichever is longer. Load gives "" when the file was
+  // read or is not there (a blank chip), else why it cannot be (longer than the chip, say).
   std::string Load(const std::string& path);
   std::string Save(const std::string& path);
 

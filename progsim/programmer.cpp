@@ -36,7 +36,31 @@ uint32_t Be32(const uint8_t* p) {
 Programmer::Programmer(Options options)
     : options_(std::move(options)), fw_major_(options_.fw_major), fw_minor_(options_.fw_minor) {
   if (!options_.trace_file.empty()) trace_ = std::fopen(options_.trace_file.c_str(), "a");
-  if (!options_.chip_file.empty()) chip_.Load(options_.chip_file);
+  if (!options_.chip_file.empty()) Load_Chip();
+}
+
+std::string Programmer::Load_Chip() {
+  // Marked first: a change between the two is then seen at the next open.
+  chip_lock_.Mark();
+  std::string err = chip_.Load(options_.chip_file);
+  chip_loaded_ = err.empty();
+  if (!err.empty()) std::cerr << "simulated programmer: " << err << "\n";
+  return err;
+}
+
+bool Programmer::Take_Chip() {
+  if (options_.chip_file.empty()) return true;
+  std::string err = chip_lock_.Take();
+  if (!err.empty()) {
+    std::cerr << "simulated programmer: " << err << "\n";
+    return false;
+  }
+  // Another process may have used the socket since this one read it.
+  if ((!chip_loaded_ || chip_lock_.Changed()) && !Load_Chip().empty()) {
+    chip_lock_.Release();
+    return false;
+  }
+  return true;
 }
 
 Programmer::~Programmer() {
@@ -52,6 +76,7 @@ bool Programmer::Open(const std::string& serial) {
   if (lost_ || open_ || serial != kSerial) return false;
   if (std::find(options_.serials.begin(), options_.serials.end(), serial) == options_.serials.end())
     return false;
+  if (!Take_Chip()) return false;
   open_ = true;
   Purge_Rx();
   return true;
@@ -63,6 +88,8 @@ bool Programmer::Close() {
   if (!options_.chip_file.empty()) {
     std::string err = chip_.Save(options_.chip_file);
     if (!err.empty()) std::cerr << "simulated programmer: " << err << "\n";
+    chip_lock_.Mark();
+    chip_lock_.Release();
   }
   return true;
 }

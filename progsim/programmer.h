@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "progsim/calibration.h"
+#include "progsim/chip_lock.h"
 #include "progsim/memory_chip.h"
 #include "progsim/options.h"
 #include "progsim/pic_firmware.h"
@@ -78,6 +79,11 @@ class Programmer {
 
  private:
   using Reply = std::vector<uint8_t>;
+  // Reads the chip file; "" when read or absent, else why not (also on stderr).
+  std::string Load_Chip();
+  // Locks the chip file for this open, reading it again when another process changed it; false
+  // (said on stderr) when the socket is not this process's to use.
+  bool Take_Chip();
   bool Length_Ok(const uint8_t* p, size_t n) const;
   Reply Answer(const uint8_t* p, size_t n);
   Reply Header(uint8_t code) const;
@@ -112,6 +118,8 @@ class Programmer {
 
   int fw_major_, fw_minor_;
   Memory_Chip chip_;
+  Chip_Lock chip_lock_{options_.chip_file};
+  bool chip_loaded_ = false;
   uint8_t vcc_code_ = 0, vpp_code_ = 0;
   std::array<uint8_t, 4> op_{};  // command 0x1C bytes 1-4
   Pic_Firmware pic_{options_.pic};

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/atomic_file.h"
+#include "common/input_file.h"
+#include "common/tests/bad_files.h"
 
 namespace common {
 namespace {
@@ -27,6 +29,17 @@ TEST(TextFile, ReadStopsAtTheLimit) {
   ASSERT_EQ(Write_Whole_File(path, std::string(100000, 'x')), "");
   EXPECT_EQ(Read_Whole_File(path, 70000)->size(), 70000u);
   EXPECT_EQ(Read_Whole_File(path)->size(), 100000u);
+}
+
+TEST(TextFile, BadFilesAreRefusedWithTheirNameWithoutWaitingOrFillingMemory) {
+  testing::Hang_Guard guard;
+  for (const auto& f : testing::Make_Bad_Files(::testing::TempDir() + "bad_common", 1000)) {
+    File_Data refused = Read_File(f.path, 1000);
+    EXPECT_FALSE(refused.Ok()) << f.what;
+    EXPECT_NE(refused.error.find(f.path), std::string::npos) << refused.error;
+    // Cut at its limit, an oversize file is read as far as that.
+    EXPECT_EQ(Read_Whole_File(f.path, 1000).has_value(), f.path.ends_with("oversize")) << f.what;
+  }
 }
 
 }  // namespace

@@ -75,22 +75,31 @@ constexpr Option_Form kOptions[] = {
     {"--help", 'h', kHelp, 0, false},
 };
 
-// The button beside the entry field each range value is typed into.
+// The button beside the entry field each range value is typed into, and the largest value the
+// option takes. The field keeps 32 bits as a signed number: an address of the buffer or a device
+// above FFFFFF would read as negative. A hex file address or offset is meant as 32 bits.
 struct Range_Button {
   std::string_view option;
   const char* button;
+  uint32_t max;
 };
+constexpr uint32_t kLast_Index = 0xFFFFFF;
+constexpr uint32_t kAny = 0xFFFFFFFF;
 constexpr Range_Button kRange_Buttons[] = {
-    {"--buffer-start", "Start_Buf_Add"}, {"--start", "Start_Add"}, {"--end", "End_Add"},
-    {"--hex-start", "Start_Hex"},        {"--hex-end", "End_Hex"}, {"--hex-offset", "Offset"},
+    {"--buffer-start", "Start_Buf_Add", kLast_Index},
+    {"--start", "Start_Add", kLast_Index},
+    {"--end", "End_Add", kLast_Index},
+    {"--hex-start", "Start_Hex", kAny},
+    {"--hex-end", "End_Hex", kAny},
+    {"--hex-offset", "Offset", kAny},
 };
 
 constexpr Grammar kGrammar{"kv9", kCommands, kOptions, kHelp};
 
-const char* Button_Of(std::string_view option) {
+const Range_Button& Button_Of(std::string_view option) {
   for (const Range_Button& r : kRange_Buttons)
-    if (r.option == option) return r.button;
-  return "";
+    if (r.option == option) return r;
+  return kRange_Buttons[0];  // every range option has its row
 }
 
 class Parser : public Argument_Parser<Arguments, File_Type> {
@@ -131,8 +140,12 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
     case kRange_Value: {
       auto hex = Hex_Digits(value, 8);
       if (!hex) return Problem("bad hex value '" + value + "' for " + written);
+      const Range_Button& b = Button_Of(form.long_name);
+      if (*common::Parse_Hex(*hex) > b.max)
+        return Problem(written + " " + value + " is out of range: it takes 0 to " +
+                       common::Hex(b.max, 1));
       std::erase_if(a_.ranges, [&](const Range_Entry& r) { return r.option == form.long_name; });
-      a_.ranges.push_back({form.long_name, Button_Of(form.long_name), *hex});
+      a_.ranges.push_back({form.long_name, b.button, *hex});
       break;
     }
     case kFill_Value: {

@@ -35,9 +35,9 @@ Options:
                            from the extension: .bin, .hex, .s19 .s28 .s37 .srec .mot, .tek, .asc
       --split MODE         byte (the default), even (Word Even/High) or odd (Word Odd/Low)
       --swap               R/W as Hi/Lo: swap the two bytes of every pair
-      --start HEX          Device Start=
-      --end HEX            Device End=
-      --buffer-start HEX   Buffer Start=
+      --start HEX          Device Start= (0 to FFFFFF, cut to the device)
+      --end HEX            Device End= (0 to FFFFFF, cut to the device)
+      --buffer-start HEX   Buffer Start= (0 to FFFFFF)
       --hex-start HEX      Hex File Start=
       --hex-end HEX        Hex File End=
       --hex-offset HEX     Hex Offset=
@@ -46,8 +46,9 @@ Options:
   -h, --help               this text
 
 Exit status: 0 good; 1 the device failed the operation; 2 bad usage or a bad input file;
-3 programmer not found or lost; 130 stopped by Ctrl-C (the operation stops at its next block
-and the programmer is reset; a second Ctrl-C ends kv9 at once).
+3 programmer not found or lost; 128 + N stopped by signal N: 130 Ctrl-C, 143 SIGTERM, 129 SIGHUP
+(the operation stops at its next block and the programmer is reset; a second one ends kv9 at
+once).
 )";
 }
 

@@ -61,7 +61,7 @@ void FormActivate(Kv9& k) {
   k.link.Connection = connection::None;
   k.Buffer_Loaded = 0;
   k.Prog_Dir = std::filesystem::current_path().string();
-  if (!Read_Settings(k)) return;  // a line that did not convert: no search until a click
+  Read_Settings(k);
   k.link.Find_Programmer();
   End_Busy(k);
   if (k.ui["Device"].caption == "No Device") k.ui.Visible("Device_Box1", true);

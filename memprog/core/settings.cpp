@@ -3,7 +3,8 @@
 #include <filesystem>
 
 #include "common/atomic_file.h"
-#include "common/hex.h"
+#include "common/input_file.h"
+#include "common/settings_file.h"
 #include "common/text_file.h"
 #include "memprog/core/file_buttons.h"
 #include "memprog/core/main_form.h"
@@ -14,7 +15,6 @@ namespace memprog {
 
 namespace {
 
-constexpr int kSlots = 29;
 constexpr int kLast_File_Line = 20;
 
 }  // namespace
@@ -23,18 +23,20 @@ std::string Settings_Path(const Kv9& k) {
   return common::Join_Path(k.Prog_Dir, "Win_KV9.Cfg");
 }
 
-bool Read_Settings(Kv9& k) {
-  std::vector<std::string> slots(kSlots + 1, "1");  // slots 1..29; missing lines read "1"
-  auto lines = common::Read_Lines(Settings_Path(k));
-  if (!lines) return true;
-  for (size_t i = 0; i < lines->size() && i < kSlots; ++i) slots[i + 1] = (*lines)[i];
+void Read_Settings(Kv9& k) {
+  common::Settings_File file(Settings_Path(k), "Win_KV9.Cfg");
+  if (!file.Found()) {
+    if (!file.Problems().empty()) k.host.Show_Message(file.Problems(), proglink::Box::Warning, {});
+    return;
+  }
 
   k.ui.Checked("Lo_Hi", false);
   k.ui.Checked("Hi_Lo", false);
 
   proglink::Window_Geometry g = k.host.Geometry();
   int32_t* numbers[22] = {};
-  int32_t device_code = 0, list_index = 0, prg_type = 0;
+  int32_t device_code = k.Device_Code, list_index = k.List_Index,
+          prg_type = static_cast<int32_t>(k.Prg_Type);
   numbers[1] = &k.Prog_Pulse;
   numbers[2] = &k.Prog_Pass;
   numbers[3] = &device_code;
@@ -57,14 +59,8 @@ bool Read_Settings(Kv9& k) {
   numbers[21] = &k.Byte_Order;
   for (int line = 1; line <= 21; ++line) {
     if (line == kLast_File_Line) continue;
-    auto v = common::Parse_Decimal(slots[line]);
-    if (!v || *v < INT32_MIN || *v > INT32_MAX) {
-      k.host.Show_Message("'" + slots[line] + "' is not a valid integer value",
-                          proglink::Box::Error, {});
-      return false;
-    }
-    *numbers[line] = static_cast<int32_t>(*v);
-    if (line == 3) {
+    bool applied = file.Apply(line, *numbers[line]);
+    if (line == 3 && applied) {
       // The device's defaults first; the lines after it override them.
       k.Device_Code = device_code;
       Select_Device(k);
@@ -82,12 +78,13 @@ bool Read_Settings(Kv9& k) {
   Show_File_Type(k);
   k.ui.Caption("Prg_Type_But", Prg_Type_Caption(k.Prg_Type));
   Show_Ranges(k);
-  if (!slots[kLast_File_Line].empty()) {
-    k.Open_File_Name = slots[kLast_File_Line];
+  if (!file.Problems().empty()) k.host.Show_Message(file.Problems(), proglink::Box::Warning, {});
+  const std::string& last_file = file.Text(kLast_File_Line);
+  if (!last_file.empty()) {
+    k.Open_File_Name = last_file;
     Load_File(k, k.Open_File_Name);
   }
   k.ui.Caption("Auto_Verify", k.Auto_Verify != 0 ? "Auto Verify On" : "Auto Verify Off");
-  return true;
 }
 
 void Write_Settings(Kv9& k) {
@@ -138,11 +135,17 @@ void DefaultClick(Kv9& k) {
 void HelpClick(Kv9& k) {
   End_Busy(k);
   k.link.Memo1().Show(false);
-  auto lines = common::Read_Lines(common::Join_Path(k.Prog_Dir, "Win_KV9.Txt"));
-  if (!lines) return;
-  if (lines->empty()) lines->push_back("");
+  common::File_Data help =
+      common::Read_File(common::Join_Path(k.Prog_Dir, "Win_KV9.Txt"), common::kHelp_File_Limit);
+  if (help.missing) return;
+  if (!help.Ok()) {
+    k.host.Show_Message(help.error, proglink::Box::Warning, {});
+    return;
+  }
+  std::vector<std::string> lines = common::Split_Lines(help.bytes);
+  if (lines.empty()) lines.push_back("");
   k.ui.Visible("Panel6", false);
-  k.ui.Lines("Help1", *lines);
+  k.ui.Lines("Help1", lines);
   k.ui.Visible("Help1", true);
 }
 

@@ -10,8 +10,9 @@ namespace memprog {
 
 std::string Settings_Path(const Kv9& k);
 
-// Applies the settings file; false when a line did not convert (the start-up sequence stops).
-bool Read_Settings(Kv9& k);
+// Applies the settings file. A line that does not convert keeps its value and is reported with
+// the others; a file that is there but cannot be read is reported and changes nothing.
+void Read_Settings(Kv9& k);
 void Write_Settings(Kv9& k);
 void DefaultClick(Kv9& k);
 void HelpClick(Kv9& k);

@@ -1,9 +1,5 @@
 #include "memprog/files/buffer_file.h"
 
-#include <sys/stat.h>
-
-#include <filesystem>
-
 #include "common/atomic_file.h"
 #include "common/hex.h"
 #include "memprog/files/file_formats.h"
@@ -26,19 +22,9 @@ Save_Outcome Refused(std::string why) {
   return {false, std::move(why) + ", nothing was saved"};
 }
 
-// A file the user made read-only is not replaced behind their back.
-bool Read_Only(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
-}
-
-// Saving through a link replaces the file it points to and keeps the link.
-std::string Target_Of(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_symlink(path, error)) return path;
-  auto target = std::filesystem::canonical(path, error);
-  return error ? path : target.string();
-}
+// Far more than the text of any hex file of the 16 MiB buffer. A binary file has no limit: what
+// lies past the buffer is counted, not read.
+constexpr uint64_t kHex_File_Limit = uint64_t{1} << 30;
 
 }  // namespace
 
@@ -58,10 +44,9 @@ Load_Outcome Load_Buffer_File(const std::string& path, File_Type type, uint8_t* 
     progress.Status(kLoading_Text);
     progress.Pump();
   }
-  std::string error;
-  auto source = File_Source::Open(path, error);
-  if (!source) return Not_Opened(error);
-  Load_Outcome outcome = Load_From_Source(*source, type, path, image, ranges, progress);
+  File_Source source(path, format->hex ? kHex_File_Limit : UINT64_MAX);
+  if (!source.File().Ok()) return Not_Opened(source.Error());
+  Load_Outcome outcome = Load_From_Source(source, type, path, image, ranges, progress);
   bool read_to_end = outcome.kind == Load_Outcome::Loaded || outcome.kind == Load_Outcome::Clipped;
   if (format->hex && read_to_end) progress.Status(kLoaded_Text);
   return outcome;
@@ -82,13 +67,13 @@ Save_Outcome Save_Buffer_File(const std::string& path, File_Type type, const uin
                    common::Hex(format->max_last, 5) + " only and the range to save ends at " +
                    common::Hex(static_cast<uint64_t>(last), 5) +
                    ": save it as Intel Hex or Motorola Hex");
-  if (Read_Only(path)) return Refused(path + " is read-only");
+  common::Atomic_File file(path);
+  if (!file.Ok()) return Refused(file.Error());
   if (format->hex) {
     progress.Status(kSaving_Text);
     progress.Pump();
   }
-  common::Atomic_File file(Target_Of(path));
-  if (file.Ok()) format->save(file, image, static_cast<uint32_t>(last));
+  format->save(file, image, static_cast<uint32_t>(last));
   std::string error = file.Commit();
   if (!error.empty())
     return {false, "The buffer was not saved to " + path + ": " + error +

@@ -50,7 +50,8 @@ struct Load_Outcome {
     Loaded,      // the whole file is in the buffer
     Clipped,     // read to its end, but `dropped` bytes fell outside the buffer
     Not_Opened,  // the file could not be opened; the buffer is unchanged
-    No_Data,     // nothing of the chosen format in the file; the buffer is unchanged
+    No_Data,     // nothing of the chosen format in the file, or none of it inside the hex range
+                 // and the buffer; the buffer is unchanged
     Stopped,     // a malformed line or a read error ended the load; earlier bytes stay
   };
   Kind kind = Loaded;

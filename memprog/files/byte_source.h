@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "common/input_file.h"
+
 namespace memprog {
 
 class Byte_Source {
@@ -19,25 +21,18 @@ class Byte_Source {
   virtual std::string Error() const = 0;
 };
 
+// A buffer file on disk, opened and read as every file the programs read (common/input_file.h).
 class File_Source final : public Byte_Source {
  public:
-  // Opens a regular file for reading only (a read-only file stays as it is); nullptr with the
-  // reason in `error` when it cannot. Pipes and devices are refused: they could block the
-  // window forever or never end.
-  static std::unique_ptr<File_Source> Open(const std::string& path, std::string& error);
-  ~File_Source() override;
+  File_Source(const std::string& path, uint64_t limit) : file_(path, limit) {}
 
-  ptrdiff_t Read(uint8_t* dst, size_t max) override;
-  uint64_t Skip_Rest() override;
-  std::string Error() const override { return error_; }
+  const common::Input_File& File() const { return file_; }
+  ptrdiff_t Read(uint8_t* dst, size_t max) override { return file_.Read(dst, max); }
+  uint64_t Skip_Rest() override { return file_.Skip_Rest(); }
+  std::string Error() const override { return file_.Error(); }
 
  private:
-  File_Source(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
-
-  int fd_;
-  std::string path_;
-  std::string error_;
-  uint64_t position_ = 0;
+  common::Input_File file_;
 };
 
 }  // namespace memprog

@@ -22,11 +22,19 @@ Load_Outcome Not_Opened(const std::string& reason) {
 
 Load_Outcome Read_To_End(File_Type type, const std::string& path, const Placer& placer) {
   Load_Outcome o;
-  if (!placer.Any_Data()) {
+  bool laid_out = type == File_Type::Binary || type == File_Type::Ascii;  // from Buf_Start_Add
+  if (placer.Stored() == 0) {
+    // Loading it would mark the buffer loaded with none of the file in it.
     o.kind = Load_Outcome::No_Data;
-    o.message = type == File_Type::Binary ? path + " is empty, nothing was loaded"
-                                          : std::string("No ") + Find_Format(type)->name +
-                                                " data found in " + path + ", nothing was loaded";
+    if (placer.Dropped() + placer.Skipped() == 0)
+      o.message = type == File_Type::Binary ? path + " is empty, nothing was loaded"
+                                            : std::string("No ") + Find_Format(type)->name +
+                                                  " data found in " + path + ", nothing was loaded";
+    else if (laid_out)
+      o.message = "Every byte of " + path + " falls outside the 16 MiB buffer, nothing was loaded";
+    else
+      o.message = "Every data record of " + path +
+                  " lies outside the hex file range or the 16 MiB buffer, nothing was loaded";
   } else if (placer.Dropped() != 0) {
     o.kind = Load_Outcome::Clipped;
     o.message = std::to_string(placer.Dropped()) + " bytes of " + path +

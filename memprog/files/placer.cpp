@@ -21,15 +21,15 @@ Placer::Placer(uint8_t* image, const File_Ranges& ranges, File_Progress& progres
                 : static_cast<uint32_t>(2 * static_cast<int64_t>(ranges.Dev_Last_Add) + 1)) {}
 
 void Placer::Place_Record(uint32_t address, const uint8_t* data, size_t count) {
-  ++records_;
   uint32_t a = address + offset_;
-  if (a < start_ || a > end_) return;
+  if (a < start_ || a > end_) {
+    skipped_ += count;
+    return;
+  }
   Store(a & mask_, data, count);
 }
 
 void Placer::Place_At(int64_t index, const uint8_t* data, size_t count) {
-  if (count == 0) return;
-  ++records_;
   if (index < 0) {
     size_t before = static_cast<size_t>(std::min<uint64_t>(count, static_cast<uint64_t>(-index)));
     dropped_ += before;

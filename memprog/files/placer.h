@@ -20,15 +20,13 @@ class Placer {
   // Bytes laid out from buffer index `index` on; the index may lie outside the buffer.
   void Place_At(int64_t index, const uint8_t* data, size_t count);
   // Bytes of the file that lie past the buffer's end, counted without being read.
-  void Drop(uint64_t count) {
-    if (count != 0) ++records_;
-    dropped_ += count;
-  }
+  void Drop(uint64_t count) { dropped_ += count; }
 
   uint32_t Mask() const { return mask_; }  // addresses wrap at the device size
   uint64_t Stored() const { return stored_; }
   uint64_t Dropped() const { return dropped_; }
-  bool Any_Data() const { return records_ != 0; }  // a data record, even one out of range
+  // Bytes of records outside the hex range: skipped as asked, not lost.
+  uint64_t Skipped() const { return skipped_; }
 
  private:
   void Store(uint64_t index, const uint8_t* data, size_t count);
@@ -36,7 +34,7 @@ class Placer {
   uint8_t* image_;
   File_Progress& progress_;
   uint32_t offset_, start_, end_, mask_;
-  uint64_t stored_ = 0, dropped_ = 0, records_ = 0;
+  uint64_t stored_ = 0, dropped_ = 0, skipped_ = 0;
   uint64_t since_report_ = 0;
   bool reported_ = false;
 };

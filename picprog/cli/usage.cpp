@@ -38,8 +38,9 @@ Options:
   -h, --help                 this text
 
 Exit status: 0 good; 1 the device failed the operation; 2 bad usage or a bad input file;
-3 programmer not found or lost; 130 stopped by Ctrl-C (the operation stops at its next block
-and the programmer is reset; a second Ctrl-C ends mcu9 at once).
+3 programmer not found or lost; 128 + N stopped by signal N: 130 Ctrl-C, 143 SIGTERM, 129 SIGHUP
+(the operation stops at its next block and the programmer is reset; a second one ends mcu9 at
+once).
 )";
 }
 

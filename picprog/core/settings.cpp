@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "common/atomic_file.h"
-#include "common/hex.h"
-#include "common/text_file.h"
+#include "common/settings_file.h"
 #include "picprog/core/file_buttons.h"
 #include "picprog/core/selection.h"
 
@@ -13,32 +12,33 @@ namespace picprog {
 namespace {
 
 constexpr size_t kNumbers = 4;  // device code, file type, start address, Prog_End
+constexpr size_t kFile_Line = 5;
 constexpr uint16_t kLast_Prog_Word = 0x1FFF;
+
+void Apply_Settings(Mcu9& m, common::Settings_File& file) {
+  int32_t code = m.Device_Code, type = m.File_Type, prog_end = m.Prog_End;
+  bool device = file.Apply(1, code);
+  if (file.Apply(2, type)) m.File_Type = type == 1 ? 1 : 0;  // else binary, the first type
+  file.Apply(3, m.Dev_Start_Add);
+  if (file.Apply(4, prog_end))
+    m.Prog_End = static_cast<uint16_t>(std::clamp<int32_t>(prog_end, 0, kLast_Prog_Word));
+  // Without a device code there is nothing to select: the list opens after the search.
+  if (device) {
+    m.Device_Code = code;
+    Select_Device(m);
+  }
+  Show_File_Type(m);
+}
 
 }  // namespace
 
 void Read_Settings(Mcu9& m) {
-  auto lines = common::Read_Lines(kSettings_File);
-  if (!lines) return;
-  int64_t numbers[kNumbers];
-  for (size_t i = 0; i < kNumbers; ++i) {
-    const std::string text = i < lines->size() ? (*lines)[i] : "1";  // a missing line reads "1"
-    auto v = common::Parse_Decimal(text);
-    if (!v || *v < INT32_MIN || *v > INT32_MAX) {
-      m.host.Show_Message("'" + text + "' is not a valid integer value", proglink::Box::Error, {});
-      return;
-    }
-    numbers[i] = *v;
-  }
-  m.Device_Code = static_cast<int>(numbers[0]);
-  m.File_Type = numbers[1] == 1 ? 1 : 0;  // anything else reads as binary, the first type
-  m.Dev_Start_Add = static_cast<int32_t>(numbers[2]);
-  m.Prog_End = static_cast<uint16_t>(std::clamp<int64_t>(numbers[3], 0, kLast_Prog_Word));
-  Select_Device(m);
-  Show_File_Type(m);
+  common::Settings_File file(kSettings_File, kSettings_File);
+  if (file.Found()) Apply_Settings(m, file);
+  if (!file.Problems().empty()) m.host.Show_Message(file.Problems(), proglink::Box::Warning, {});
   // A file cut short names no last file: a missing fifth line is not a file called "1".
-  if (lines->size() > kNumbers && !(*lines)[kNumbers].empty()) {
-    m.Open_File_Name = (*lines)[kNumbers];
+  if (file.Line_Count() > kNumbers && !file.Text(kFile_Line).empty()) {
+    m.Open_File_Name = file.Text(kFile_Line);
     Load_File(m, m.Open_File_Name);
     After_Load(m);
   }

@@ -9,8 +9,8 @@ namespace picprog {
 constexpr const char* kSettings_File = "Win_Mcu9.Cfg";
 
 // Reads the file and applies it: the device selection, the file type and the last file's load.
-// A missing file changes nothing; a number that does not convert is reported and the file is
-// ignored.
+// A missing file changes nothing; a number that does not convert is reported and keeps its value,
+// and the rest of the file is applied.
 void Read_Settings(Mcu9& m);
 
 // Writes the file anew; the old one stays whole if that fails, and the user is told.

@@ -1,15 +1,17 @@
 #include "picprog/files/bin_file.h"
 
 #include "common/atomic_file.h"
-#include "common/text_file.h"
+#include "common/input_file.h"
 
 namespace picprog {
 
 std::string Load_Bin(const std::string& path, Pic_Buf& buf) {
-  auto bytes = common::Read_Whole_File(path, kBin_File_Bytes);
-  if (!bytes) return "Cannot Read File " + path;
-  for (size_t i = 0; i < bytes->size(); ++i) {
-    uint16_t byte = static_cast<uint8_t>((*bytes)[i]);
+  // Only the front of a longer file belongs to the buffer.
+  common::File_Data file = common::Read_File(path, kBin_File_Bytes, common::Over_Limit::Cut);
+  if (!file.Ok()) return file.error;
+  if (file.bytes.empty()) return path + " is empty, nothing was loaded";
+  for (size_t i = 0; i < file.bytes.size(); ++i) {
+    uint16_t byte = static_cast<uint8_t>(file.bytes[i]);
     uint16_t& word = buf[i / 2];
     word = i % 2 == 0 ? static_cast<uint16_t>((word & 0xFF00) | byte)
                       : static_cast<uint16_t>((word & 0x00FF) | byte << 8);

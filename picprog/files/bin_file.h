@@ -13,7 +13,7 @@ constexpr size_t kBin_File_Bytes = kFile_Words * 2;
 
 // Reads up to 16,928 bytes from the start of the file over the front of the buffer; a shorter
 // file changes only as many bytes as it has (an odd last byte sets only a low byte). "" when
-// loaded; else a message, and the buffer is unchanged.
+// loaded; else a message (an empty file holds nothing to load), and the buffer is unchanged.
 std::string Load_Bin(const std::string& path, Pic_Buf& buf);
 
 // Writes exactly 16,928 bytes safely: "" when saved; else a message, and the old file stays.

@@ -4,6 +4,7 @@
 
 #include "common/atomic_file.h"
 #include "common/hex.h"
+#include "common/input_file.h"
 #include "common/text_file.h"
 
 namespace picprog {
@@ -103,16 +104,23 @@ Hex_Load Read_Hex(std::string_view text, Pic_Buf& buf, uint16_t fuse_blank) {
       }
       uint32_t lo = rec.Field(9 + 4 * i, 2), hi = rec.Field(11 + 4 * i, 2);
       buf[index] = static_cast<uint16_t>((hi << 8 | lo) & fuse_blank);
+      ++result.words_stored;
     }
   }
   return result;
 }
 
 Hex_Load Load_Hex(const std::string& path, Pic_Buf& buf, uint16_t fuse_blank) {
-  auto text = common::Read_Whole_File(path, kMax_Hex_File + 1);
-  if (!text) return {.error = "Cannot Read File " + path};
-  if (text->size() > kMax_Hex_File) return {.error = path + " is too large to be a hex file."};
-  return Read_Hex(*text, buf, fuse_blank);
+  common::File_Data file = common::Read_File(path, kMax_Hex_File);
+  if (!file.Ok()) return {.error = file.error};
+  Hex_Load load = Read_Hex(file.bytes, buf, fuse_blank);
+  // A file with no word for the buffer is not loaded: the window would name it as the buffer's.
+  if (load.Ok() && load.words_stored == 0)
+    return {.error = load.words_outside > 0
+                         ? "Every data record of " + path +
+                               " lies beyond the buffer (above word 2FFF), nothing was loaded."
+                         : "No Intel Hex data found in " + path + ", nothing was loaded."};
+  return load;
 }
 
 std::string Hex_Text(const Pic_Buf& buf) {

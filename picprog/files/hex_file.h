@@ -16,6 +16,7 @@ struct Hex_Load {
   std::string error;
   // Words of data records that lie beyond the buffer (above word 0x2FFF); they are skipped.
   size_t words_outside = 0;
+  size_t words_stored = 0;
 
   bool Ok() const { return error.empty(); }
   // What to tell the user, or "" when all went well.
@@ -27,6 +28,7 @@ struct Hex_Load {
 // end record (type 1) ends the load; extended address records (types 2 and 4) move the records
 // after them; other types are ignored. Record checksums are not checked.
 Hex_Load Read_Hex(std::string_view text, Pic_Buf& buf, uint16_t fuse_blank);
+// The same from a file; a file that stores no word in the buffer is refused.
 Hex_Load Load_Hex(const std::string& path, Pic_Buf& buf, uint16_t fuse_blank);
 
 // Words 0x0000..0x210F as 1,058 records of 8 words and the end record, CR LF line ends.

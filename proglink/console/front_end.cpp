@@ -100,8 +100,8 @@ int Front_End::Report(const Outcome& outcome, const std::string& verdict_line) {
 
 int Front_End::Final_Status(int status) {
   if (!Interrupted()) return status;
-  Err() << Program() << ": stopped by Ctrl-C\n";
-  return kInterrupted;
+  Err() << Program() << ": stopped by " << Interrupt_Name() << "\n";
+  return kStopped_By_Signal + Interrupt_Signal();
 }
 
 int Front_End::Probe() {

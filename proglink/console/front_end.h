@@ -60,7 +60,8 @@ class Front_End {
   // The same with the status text for the verdict line.
   int Report(const Outcome& outcome) { return Report(outcome, host.Status()); }
 
-  // The exit status of the whole run: `status`, unless Ctrl-C stopped it (which is said).
+  // The exit status of the whole run: `status`, unless Ctrl-C, SIGTERM or SIGHUP stopped it
+  // (which is said): then 128 + the signal, as shells report a command a signal ended.
   int Final_Status(int status);
 
   // probe: the search with its lines, and the firmware version.

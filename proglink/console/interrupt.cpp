@@ -2,38 +2,36 @@
 
 #include <csignal>
 
+#include "common/end_signals.h"
+
 namespace proglink::console {
 
-namespace {
-
-volatile std::sig_atomic_t g_interrupted = 0;
-struct sigaction g_previous {};
-
-extern "C" void On_Interrupt(int) {
-  Request_Interrupt();
-}
-
-}  // namespace
-
 Interrupt_Catcher::Interrupt_Catcher() {
-  g_interrupted = 0;
-  struct sigaction action {};
-  action.sa_handler = On_Interrupt;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESETHAND;  // the second Ctrl-C is the default one: it ends the program
-  sigaction(SIGINT, &action, &g_previous);
+  common::Hold_End_Signals(true);
 }
 
 Interrupt_Catcher::~Interrupt_Catcher() {
-  sigaction(SIGINT, &g_previous, nullptr);
-}
-
-void Request_Interrupt() {
-  g_interrupted = 1;
+  common::Hold_End_Signals(false);
 }
 
 bool Interrupted() {
-  return g_interrupted != 0;
+  return Interrupt_Signal() != 0;
+}
+
+int Interrupt_Signal() {
+  return common::Held_Signal();
+}
+
+const char* Interrupt_Name() {
+  switch (Interrupt_Signal()) {
+    case SIGINT:
+      return "Ctrl-C";
+    case SIGTERM:
+      return "SIGTERM";
+    case SIGHUP:
+      return "SIGHUP";
+  }
+  return "a signal";
 }
 
 }  // namespace proglink::console

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "common/atomic_file.h"
+#include "common/tests/bad_files.h"
 #include "link_fixture.h"
 
 namespace proglink {
@@ -96,14 +97,29 @@ TEST_F(FlashUpdateTest, QuitButtonShowsEachPacketsFlashAddress) {
             (std::vector<std::string>{"0000", "0800", "1000", "&Quit = 00000"}));
 }
 
-TEST_F(FlashUpdateTest, HeaderOnlyFileSendsNoPacketButChecks) {
-  host.files = {Write(Update_File(0))};
-  link.Flash_Update();
-  EXPECT_TRUE(Firmware_Packets().empty());
-  ASSERT_EQ(Sent().size(), 2u);
-  EXPECT_EQ(Sent()[0].Code(), 0xAA);
-  EXPECT_EQ(Sent()[1].Code(), 0x53);
-  EXPECT_EQ(host.messages[0].text, "Good Update...");  // nothing written, nothing summed
+TEST_F(FlashUpdateTest, AFileWithoutAWholePacketIsRefusedNotReportedGood) {
+  for (size_t trailing : {size_t{0}, kPacket - 1}) {
+    host.messages.clear();
+    host.files = {Write(Update_File(0, true, trailing))};
+    link.Flash_Update();
+    EXPECT_TRUE(Sent().empty()) << trailing;
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Invalid File Type...\r\nCan Not Update Units With This File......");
+  }
+}
+
+TEST_F(FlashUpdateTest, BadFilesAreInvalidWithoutWaitingAndNothingIsSent) {
+  common::testing::Hang_Guard guard;
+  for (const auto& f : common::testing::Make_Bad_Files(::testing::TempDir() + "bad_fw", 163840)) {
+    host.messages.clear();
+    host.files = {f.path};
+    link.Flash_Update();
+    EXPECT_TRUE(Sent().empty()) << f.what;
+    ASSERT_EQ(host.messages.size(), 1u) << f.what;
+    EXPECT_EQ(host.messages[0].text,
+              "Invalid File Type...\r\nCan Not Update Units With This File......");
+  }
 }
 
 TEST_F(FlashUpdateTest, TrailingBytesThatDoNotFillAPacketAreIgnored) {

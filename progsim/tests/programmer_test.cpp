@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "common/tests/bad_files.h"
 #include "common/text_file.h"
 #include "usblink/d2xx_unit.h"
 
@@ -113,7 +116,7 @@ TEST_F(ProgrammerTest, TraceLinesShowHeadersDataCountsAndRefusals) {
                     }));
 }
 
-TEST_F(ProgrammerTest, ChipFileIsReadAtOpenAndWrittenBackAtClose) {
+TEST_F(ProgrammerTest, ChipFileIsReadAtOpenWrittenBackAtCloseAndNobodyElsesMeanwhile) {
   std::string path = ::testing::TempDir() + "socket.bin";
   std::remove(path.c_str());
   Options o;
@@ -122,14 +125,39 @@ TEST_F(ProgrammerTest, ChipFileIsReadAtOpenAndWrittenBackAtClose) {
   ASSERT_TRUE(sim->Open(Programmer::kSerial));
   Reply_To(*sim, Packet({0x10, 2, 0, 21}));  // 28C256
   Reply_To(*sim, Packet({0x30, 0, 0, 0, 2, 0, 2}, {0xAB, 0xCD}));
+  Programmer other(o);  // as another process would make it: refused as a second open is
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(other.Open(Programmer::kSerial));
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find(path + " is in use"), std::string::npos);
   sim->Close();
   auto data = common::Read_Whole_File(path);
   ASSERT_TRUE(data);
   ASSERT_EQ(data->size(), 4u);
   EXPECT_EQ(static_cast<uint8_t>((*data)[2]), 0xAB);
+  ASSERT_TRUE(other.Open(Programmer::kSerial));
+  EXPECT_EQ(other.Chip().Read(3), 0xCD);  // what the first one left in the socket
+  other.Close();
 
   sim = &Install(o);
   EXPECT_EQ(sim->Chip().Read(3), 0xCD);
+}
+
+TEST_F(ProgrammerTest, AChipFileThatIsNoImageRefusesTheOpenAndIsLeftAsItWas) {
+  common::testing::Hang_Guard guard;
+  std::string dir = ::testing::TempDir() + "bad_chips";
+  for (const auto& f : common::testing::Make_Bad_Files(dir, Memory_Chip::kMaxSize)) {
+    Options o;
+    o.chip_file = f.path;
+    ::testing::internal::CaptureStderr();
+    {
+      Programmer p(o);
+      EXPECT_FALSE(p.Open(Programmer::kSerial)) << f.what;
+    }
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find(f.path), std::string::npos) << f.what;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(dir + "/fifo"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir + "/zero"));
+  EXPECT_EQ(std::filesystem::file_size(dir + "/oversize"), Memory_Chip::kMaxSize + 1);
 }
 
 TEST_F(ProgrammerTest, FirmwareUpdateReportsItsSumAndRestartsOnTheNewVersion) {

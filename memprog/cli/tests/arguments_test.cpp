@@ -39,6 +39,19 @@ TEST(Arguments, ARepeatedRangeOptionCountsOnceWithItsLastValue) {
   EXPECT_EQ(a.ranges[0].hex, "20");
 }
 
+TEST(Arguments, AddressesBeyondTheBufferAreRefusedNotReadAsNegative) {
+  for (const char* option : {"--start", "--end", "--buffer-start"}) {
+    EXPECT_EQ(Problem({"-d", "1", "blank", option, "FFFFFFFF"}),
+              std::string(option) + " FFFFFFFF is out of range: it takes 0 to FFFFFF");
+    EXPECT_EQ(Problem({"-d", "1", "blank", option, "0x1000000"}),
+              std::string(option) + " 0x1000000 is out of range: it takes 0 to FFFFFF");
+    EXPECT_EQ(Parsed({"-d", "1", "blank", option, "FFFFFF"}).ranges[0].hex, "FFFFFF");
+  }
+  // A hex file address or offset is meant as 32 bits: a negative offset moves a file down.
+  EXPECT_EQ(Parsed({"-d", "1", "checksum", "a.hex", "--hex-offset", "FFFF8000"}).ranges[0].hex,
+            "FFFF8000");
+}
+
 TEST(Arguments, FormatsComeFromTheExtensionInAnyCase) {
   EXPECT_EQ(Parsed({"-d", "1", "convert", "a.HEX", "b.s19"}).out_format, File_Type::Motorola);
   EXPECT_EQ(Parsed({"-d", "1", "convert", "a.HEX", "b.s19"}).in_format, File_Type::Intel);

@@ -1,8 +1,9 @@
 // kv9 as a user with the box runs it: through the installed libftdi1 and libusb to an emulated
 // FT245R with the simulated programmer behind it. The search, a program run, a firmware update,
 // Ctrl-C, and the faults of a USB link.
+#include <csignal>
+
 #include "cli_fixture.h"
-#include "proglink/console/interrupt.h"
 #include "progsim/testing/programmer_on_usb.h"
 
 namespace memprog::cli {
@@ -68,7 +69,7 @@ TEST_F(Kv9UsbTest, CtrlCInTheMiddleStopsAndResetsTheProgrammer) {
   Write("image.bin", Pattern(0x8000));
   int writes = 0;
   chip.after_out = [&] {
-    if (++writes == 10) proglink::console::Request_Interrupt();
+    if (++writes == 10) std::raise(SIGINT);  // the user presses Ctrl-C
   };
   EXPECT_EQ(Run({"-d", "27C256", "program", "image.bin"}), 130);
   EXPECT_FALSE(Out_Has("Programmed")) << out.str();

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/atomic_file.h"
+#include "common/tests/bad_files.h"
 #include "common/text_file.h"
 #include "kv9_fixture.h"
 #include "memprog/core/test_panel.h"
@@ -75,17 +76,27 @@ TEST_F(Kv9Test, AShortFileLeavesOneInTheMissingSlots) {
   EXPECT_EQ(k->Dev_End_Add, 1);  // line 11 read "1"
 }
 
-TEST_F(Kv9Test, ALineThatIsNotANumberStopsTheStartUp) {
+TEST_F(Kv9Test, ALineThatIsNotANumberKeepsItsDefaultAndTheRestIsUsedAndWrittenBack) {
   auto lines = kSettings;
-  lines[4] = "two";
+  lines[4] = "two";  // split mode
+  lines[10] = "";    // device end
   ASSERT_EQ(common::Write_Whole_File("Win_KV9.Cfg", Cfg(lines)), "");
   Start();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "'two' is not a valid integer value");
-  EXPECT_EQ(host.messages[0].kind, proglink::Box::Error);
-  EXPECT_EQ(k->File_Type, 1);  // applied before the bad line
-  EXPECT_EQ(k->link.Connection, proglink::connection::None);
-  EXPECT_EQ(sim->Packets_Written(), 0u);  // no search until the status text is clicked
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages[0].text,
+            "Win_KV9.Cfg:\r\nLine 5: 'two' is not a valid integer value\r\nLine 11: '' is not "
+            "a valid integer value\r\nThese settings keep their defaults.");
+  EXPECT_EQ(k->Prg_Type, memprog::Program_Type{});
+  EXPECT_EQ(k->Dev_End_Add, 0x7FFF);  // the device's own
+  EXPECT_EQ(k->Hex_Offset, -4096);    // the lines after them still apply
+  EXPECT_EQ(k->Byte_Order, 1);
+  EXPECT_EQ(k->link.Connection, proglink::connection::Ready);  // and the start-up goes on
+  FormCloseQuery(*k);
+  auto saved = kSettings;
+  saved[0] = "3";
+  saved[4] = "0";
+  saved[10] = "32767";
+  EXPECT_EQ(*common::Read_Whole_File("Win_KV9.Cfg"), Cfg(saved));
 }
 
 TEST_F(Kv9Test, ValuesOutOfRangeAreKeptButHarmless) {
@@ -148,6 +159,27 @@ TEST_F(Kv9Test, AnUnwritableSettingsFileIsReportedAndTheOldOneKept) {
   EXPECT_TRUE(fs::is_directory("Win_KV9.Cfg"));
   ASSERT_FALSE(host.messages.empty());
   EXPECT_EQ(host.messages.back().text.rfind("The settings were not saved.", 0), 0u);
+}
+
+TEST_F(Kv9Test, SettingsAndHelpFilesThatAreNoTextFilesAreRefusedAndTheStartUpGoesOn) {
+  common::testing::Hang_Guard guard;
+  auto bad = common::testing::Make_Bad_Files(fs::current_path() / "bad", 64 << 10);
+  for (const auto& f : bad) {
+    for (const char* name : {"Win_KV9.Cfg", "Win_KV9.Txt"}) fs::create_symlink(f.path, name);
+    host.messages.clear();
+    Start();
+    ASSERT_EQ(host.messages.size(), 1u) << f.what;
+    EXPECT_NE(host.messages[0].text.find("Win_KV9.Cfg"), std::string::npos) << f.what;
+    EXPECT_EQ(k->link.Connection, 2) << f.what;
+    HelpClick(*k);
+    if (f.path != bad.back().path) {  // the help file's own limit is higher
+      EXPECT_FALSE(Visible("Help1")) << f.what;
+      ASSERT_EQ(host.messages.size(), 2u) << f.what;
+      EXPECT_NE(host.messages[1].text.find("Win_KV9.Txt"), std::string::npos) << f.what;
+    }
+    for (const char* name : {"Win_KV9.Cfg", "Win_KV9.Txt"}) fs::remove(name);
+  }
+  EXPECT_TRUE(fs::is_fifo(bad[0].path));
 }
 
 TEST_F(Kv9Test, HelpShowsTheHelpFileOrNothing) {

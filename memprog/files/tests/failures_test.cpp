@@ -6,6 +6,7 @@
 
 #include <csignal>
 
+#include "common/tests/bad_files.h"
 #include "file_test_support.h"
 
 namespace memprog {
@@ -27,9 +28,13 @@ class Failures : public File_Test {
 };
 
 TEST_F(Failures, AFileThatCannotBeOpenedLeavesTheBufferAlone) {
-  ::mkfifo(Path("fifo").c_str(), 0600);  // would block a plain open until a writer comes
-  for (std::string path : {Path("missing.hex"), dir, Path("fifo")}) {
+  common::testing::Hang_Guard guard;
+  std::vector<std::string> paths = {Path("missing.hex")};
+  for (const auto& f : common::testing::Make_Bad_Files(Path("bad"), uint64_t{1} << 30))
+    paths.push_back(f.path);  // the last, oversize, only for a hex file: a binary has no limit
+  for (const std::string& path : paths) {
     for (File_Type type : {File_Type::Binary, File_Type::Intel}) {
+      if (type == File_Type::Binary && path == paths.back()) continue;
       auto o = Load_Path(type, path);
       EXPECT_EQ(o.kind, Load_Outcome::Not_Opened) << path;
       EXPECT_EQ(o.message, "Error... File was Not Loaded In Buffer...");
@@ -88,9 +93,16 @@ TEST_F(Failures, AFileWithNothingOfItsFormatLeavesTheBufferAlone) {
   EXPECT_EQ(Load(File_Type::Binary, "").message, Path("in.hex") + " is empty, nothing was loaded");
   EXPECT_EQ(Load(File_Type::Ascii, "\r\n\r\n").kind, Load_Outcome::No_Data);
   EXPECT_TRUE(Buffer_Is(0));
-  // Records that all fall outside the hex range are data, skipped as asked.
+  // Records that all fall outside the hex range, or bytes all outside the buffer, load nothing.
   ranges.Hex_End_Add = 0xFF;
-  EXPECT_EQ(Load(File_Type::Intel, ":0101000011EE\n").kind, Load_Outcome::Loaded);
+  auto o = Load(File_Type::Intel, ":0101000011EE\n");
+  EXPECT_EQ(o.kind, Load_Outcome::No_Data);
+  EXPECT_EQ(o.message, "Every data record of " + Path("in.hex") +
+                           " lies outside the hex file range or the 16 MiB buffer, nothing was "
+                           "loaded");
+  ranges.Buf_Start_Add = -4;
+  EXPECT_EQ(Load(File_Type::Binary, "ABCD").kind, Load_Outcome::No_Data);
+  EXPECT_TRUE(Buffer_Is(0));
 }
 
 TEST_F(Failures, NothingIsWrittenPastTheEndOfTheBuffer) {

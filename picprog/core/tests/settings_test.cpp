@@ -1,6 +1,7 @@
 // Win_Mcu9.Cfg: the start-up that reads it and the shut-down that writes it.
 #include "picprog/core/settings.h"
 
+#include "common/tests/bad_files.h"
 #include "common/text_file.h"
 #include "mcu9_fixture.h"
 
@@ -63,13 +64,40 @@ TEST_F(Mcu9Test, MissingLinesReadOneButAMissingFileLineNamesNoFile) {
   EXPECT_TRUE(host.dialogs.empty());
 }
 
-TEST_F(Mcu9Test, ALineThatIsNotANumberIsReportedAndTheFileIgnored) {
-  Write(kSettings_File, "97\r\nhex\r\n0\r\n0\r\nlast.hex\r\n");
+TEST_F(Mcu9Test, ALineThatIsNotANumberKeepsItsDefaultAndTheRestIsUsedAndWrittenBack) {
+  Write("last.bin", std::string(2, '\x12'));
+  Write(kSettings_File, "97\r\nhex\r\n0\r\n0\r\nlast.bin\r\n");
   Start();
-  EXPECT_EQ(host.Message_Texts(), Strings{"'hex' is not a valid integer value"});
-  EXPECT_EQ(ui("Device").caption, "No Device");
-  EXPECT_TRUE(Visible("Device_Box"));
-  EXPECT_EQ(ui("StaticText3").caption, "Usb Programmer Found - FirmWare Version 3.61");
+  EXPECT_EQ(host.Message_Texts(),
+            Strings{"Win_Mcu9.Cfg:\r\nLine 2: 'hex' is not a valid integer value\r\nThese "
+                    "settings keep their defaults."});
+  EXPECT_EQ(ui("Device").caption, "16F877A");
+  EXPECT_EQ(m->File_Type, 0);
+  EXPECT_EQ(m->Buf()[0], 0x1212);
+  FormCloseQuery(*m);
+  EXPECT_EQ(*common::Read_Whole_File(kSettings_File), "97\r\n0\r\n0\r\n8191\r\nlast.bin\r\n");
+}
+
+TEST_F(Mcu9Test, NeitherABadSettingsFileNorAFifoAsTheLastFileHoldsUpTheStart) {
+  common::testing::Hang_Guard guard;
+  namespace fs = std::filesystem;
+  auto bad = common::testing::Make_Bad_Files(fs::current_path() / "bad", 64 << 10);
+  for (const auto& f : bad) {
+    fs::create_symlink(f.path, kSettings_File);
+    host.messages.clear();
+    Start();
+    ASSERT_EQ(host.messages.size(), 1u) << f.what;
+    EXPECT_NE(host.messages[0].text.find(kSettings_File), std::string::npos) << f.what;
+    EXPECT_EQ(ui("StaticText3").caption, "Usb Programmer Found - FirmWare Version 3.61");
+    fs::remove(kSettings_File);
+  }
+  Write(kSettings_File, "97\r\n0\r\n0\r\n0\r\n" + bad[0].path + "\r\n");
+  host.messages.clear();
+  Start();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find(bad[0].path), std::string::npos);
+  EXPECT_EQ(ui("StaticText1").caption, "Last File Loaded in Buffer=No File Loaded");
+  EXPECT_EQ(ui("Device").caption, "16F877A");
 }
 
 TEST_F(Mcu9Test, AnUnknownFileTypeReadsAsBinaryAndAHugeEndIsKeptInProgramMemory) {
@@ -95,8 +123,8 @@ TEST_F(Mcu9Test, ASettingsFileThatCannotBeWrittenIsReported) {
   std::filesystem::create_directory(kSettings_File);  // neither read nor replaced
   Start();
   FormCloseQuery(*m);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text.rfind("The settings were not saved.\r\n", 0), 0u);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[1].text.rfind("The settings were not saved.\r\n", 0), 0u);
   EXPECT_TRUE(std::filesystem::is_directory(kSettings_File));
 }
 

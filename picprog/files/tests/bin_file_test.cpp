@@ -1,9 +1,13 @@
 #include "picprog/files/bin_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "common/atomic_file.h"
 #include "common/text_file.h"
+#include "picprog/files/hex_file.h"
 #include "picprog/files/tests/file_limits.h"
 
 namespace picprog {
@@ -62,6 +66,24 @@ TEST(BinFile, LongFileLoadsOnlyItsFirst16928Bytes) {
   ASSERT_EQ(Load_Bin(path, buf), "");
   EXPECT_EQ(buf[0x210F], 0x0707);
   EXPECT_EQ(buf[0x2110], 0);
+}
+
+TEST(BinFile, SavesRefuseAReadOnlyFileAndFollowALinkAsKv9Does) {
+  Pic_Buf buf{};
+  std::string real = Temp("real.bin"), link = Temp("link.bin");
+  for (const std::string& p : {real, link}) std::filesystem::remove(p);
+  for (auto save : {Save_Bin, Save_Hex}) {
+    ASSERT_EQ(common::Write_Whole_File(real, "old"), "");
+    ::chmod(real.c_str(), 0444);
+    EXPECT_NE(save(real, buf).find(real + " is read-only"), std::string::npos);
+    EXPECT_EQ(*common::Read_Whole_File(real), "old");
+    ::chmod(real.c_str(), 0644);
+    std::filesystem::create_symlink(real, link);
+    EXPECT_EQ(save(link, buf), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_GT(std::filesystem::file_size(real), 3u);
+    std::filesystem::remove(link);
+  }
 }
 
 TEST(BinFile, FailuresLeaveBufferAndOldFileAlone) {

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/atomic_file.h"
 #include "common/hex.h"
+#include "common/tests/bad_files.h"
 #include "common/text_file.h"
+#include "picprog/files/bin_file.h"
 #include "picprog/files/tests/file_limits.h"
 
 namespace picprog {
@@ -168,13 +172,33 @@ TEST(HexFile, MalformedRecordStopsTheLoadAndNamesItsLine) {
   EXPECT_NE(r.error.find("shorter than its byte count"), std::string::npos);
 }
 
-TEST(HexFile, UnreadableFileLeavesTheBuffer) {
+TEST(HexFile, BadFilesAndFilesWithNothingToLoadAreRefusedAndLeaveTheBuffer) {
+  common::testing::Hang_Guard guard;
   Pic_Buf buf{};
   buf.fill(0x1111);
-  Hex_Load r = Load_Hex("/nonexistent-dir/x.hex", buf, 0x3FFF);
-  EXPECT_FALSE(r.Ok());
-  EXPECT_NE(r.error.find("/nonexistent-dir/x.hex"), std::string::npos);
-  EXPECT_EQ(buf[0], 0x1111);
+  std::vector<std::string> paths = {"/nonexistent-dir/x.hex"};
+  for (const auto& f : common::testing::Make_Bad_Files(Temp("bad"), 16 << 20))
+    paths.push_back(f.path);
+  // A binary file longer than the buffer's share is only cut; every other is refused by both.
+  std::vector<std::string> binaries(paths.begin(), paths.end() - 1);
+  const std::pair<const char*, const char*> nothing[] = {
+      {"empty.hex", ""},
+      {"text.hex", "no records here\r\n"},
+      {"end_only.hex", ":00000001FF\r\n"},
+      {"beyond.hex", ":020000040001F9\r\n:02000000FF3FC0\r\n"},  // word 0x8000
+  };
+  for (auto [name, text] : nothing) {
+    ASSERT_EQ(common::Write_Whole_File(Temp(name), text), "");
+    paths.push_back(Temp(name));
+  }
+  binaries.push_back(Temp("empty.hex"));
+  for (const std::string& path : paths) {
+    Hex_Load r = Load_Hex(path, buf, 0x3FFF);
+    EXPECT_FALSE(r.Ok()) << path;
+    EXPECT_NE(r.Message().find(path), std::string::npos) << r.Message();
+  }
+  for (const std::string& path : binaries) EXPECT_NE(Load_Bin(path, buf), "") << path;
+  EXPECT_TRUE(std::all_of(buf.begin(), buf.end(), [](uint16_t w) { return w == 0x1111; }));
 }
 
 TEST(HexFile, FailedSaveReportsAndKeepsTheOldFile) {

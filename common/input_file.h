@@ -1,0 +1,60 @@
+// Opening and reading every file the programs read. A file is opened without waiting (a FIFO
+// must not hang the program) and without becoming a controlling terminal, and is read only when
+// it is a regular file: a device, a FIFO or a folder is refused with a message, as is a file
+// longer than its kind allows, so that no file can make a program wait forever or fill memory.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace common {
+
+// What to do with a file longer than its limit.
+enum class Over_Limit {
+  Refuse,  // it is not a file of its kind
+  Cut,     // only its first `limit` bytes count
+};
+
+class Input_File {
+ public:
+  Input_File(const std::string& path, uint64_t limit, Over_Limit over = Over_Limit::Refuse);
+  ~Input_File();
+  Input_File(const Input_File&) = delete;
+  Input_File& operator=(const Input_File&) = delete;
+
+  bool Ok() const { return error_.empty(); }
+  // There is no file of that name (Error says so too).
+  bool Missing() const { return missing_; }
+  // Why the file cannot be read, naming it; "" while all is well.
+  const std::string& Error() const { return error_; }
+  // The file's size when it was opened.
+  uint64_t Size() const { return size_; }
+
+  // Up to `max` bytes into `dst`: how many, 0 at the end (or at the limit of a cut file), -1
+  // when reading failed (Error says why).
+  ptrdiff_t Read(void* dst, size_t max);
+  // Passes over what is left without reading it; how many bytes that was.
+  uint64_t Skip_Rest();
+
+ private:
+  std::string path_, error_;
+  int fd_ = -1;
+  bool missing_ = false;
+  uint64_t size_ = 0, limit_ = 0, position_ = 0;
+};
+
+// A whole file read the same way.
+struct File_Data {
+  std::string bytes;
+  std::string error;     // "" when read
+  bool missing = false;  // there is no such file
+  bool Ok() const { return error.empty(); }
+};
+File_Data Read_File(const std::string& path, uint64_t limit, Over_Limit over = Over_Limit::Refuse);
+
+// Limits of the small text files: the settings files and the help text.
+inline constexpr uint64_t kSettings_File_Limit = 64 << 10;
+inline constexpr uint64_t kHelp_File_Limit = 1 << 20;
+
+}  // namespace common
