@@ -99,6 +99,7 @@ void Link::Wait_Reply() {
   Log().Insert_Log(std::string(kLostLine) + std::to_string(status) + " USB-" +
                    std::to_string(Stop_Code));
   Status_Tag = status_tag::Lost;
+  Wait_Gave_Up = true;
   Reply_Size = 0;
   Id_Code = 0;
   if (status != FT_OK) {
@@ -120,11 +121,12 @@ void Link::Quit() {
 void Link::Clear_Status() {
   Status_Tag = status_tag::Good;
   Quit_Clicked = false;
+  Wait_Gave_Up = false;
 }
 
 Verdict Link::Run_Verdict(Verdict judged) const {
   if (Connection != connection::Ready) return Verdict::Lost;
-  if (Status_Tag == status_tag::Lost) return Quit_Clicked ? Verdict::Stopped : Verdict::Time_Out;
+  if (Wait_Gave_Up) return Quit_Clicked ? Verdict::Stopped : Verdict::Time_Out;
   return judged;
 }
 

@@ -70,6 +70,9 @@ class Link {
   int Connection = connection::None;  // MainForm.Tag
   int Status_Tag = status_tag::Good;  // StaticText3.Tag
   bool Quit_Clicked = false;          // since the status tag was last cleared
+  // A reply wait gave up since then. The status tag says so too, until an operation writes
+  // its own failure over it.
+  bool Wait_Gave_Up = false;
   int Fw_Version = 0;
   int Id_Code = 0;  // device code of the last recognised electronic ID
   uint8_t Vcc_Code = 2;
@@ -95,7 +98,7 @@ class Link {
   // A run starts with a good status tag and no Quit.
   void Clear_Status();
   // The verdict of a run, from what the operation judged and the link's state after it: Lost
-  // when the programmer has gone; when a reply wait gave up (the status tag says so), Stopped if
+  // when the programmer has gone; when a reply wait gave up, at any moment of the run, Stopped if
   // the Quit button ended it, else Time_Out.
   Verdict Run_Verdict(Verdict judged) const;
   void Set_Timer_Interval(int ms) { timer_interval_ = ms; }

@@ -170,4 +170,16 @@ bool Fill_EditKeyPress(Kv9& k, char key) {
   return false;
 }
 
+bool Range_Fits_Buffer(Kv9& k, const char* done) {
+  int64_t last_index = int64_t{k.Buf_Start_Add} + k.Dev_End_Add - k.Dev_Start_Add;
+  int64_t last = Buffer_Position(k.Prg_Type, last_index ^ (k.Byte_Order != 0 ? 1 : 0));
+  last = std::max(last, Buffer_Position(k.Prg_Type, last_index));
+  if (k.Buf_Start_Add >= 0 && last < kImage_Size) return true;
+  k.host.Show_Message("The device range from Buffer Start=" +
+                          common::Hex(static_cast<uint32_t>(k.Buf_Start_Add), 5) +
+                          " runs past the end of the 16 MiB buffer.\r\nNothing was " + done + ".",
+                      proglink::Box::Warning, {});
+  return false;
+}
+
 }  // namespace memprog

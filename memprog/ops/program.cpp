@@ -4,6 +4,7 @@
 #include "memprog/core/buffer.h"
 #include "memprog/core/kv9_packets.h"
 #include "memprog/core/main_form.h"
+#include "memprog/core/ranges.h"
 #include "memprog/ops/read_ops.h"
 #include "proglink/programming_timeout.h"
 
@@ -46,29 +47,17 @@ void Program_Blocks(Kv9& k) {
 
 }  // namespace
 
-bool Range_Fits_Buffer(Kv9& k) {
-  int64_t last_index = int64_t{k.Buf_Start_Add} + k.Dev_End_Add - k.Dev_Start_Add;
-  int64_t last = Buffer_Position(k.Prg_Type, last_index ^ (k.Byte_Order != 0 ? 1 : 0));
-  last = std::max(last, Buffer_Position(k.Prg_Type, last_index));
-  if (k.Buf_Start_Add >= 0 && last < kImage_Size) return true;
-  k.host.Show_Message("The device range from Buffer Start=" +
-                          common::Hex(static_cast<uint32_t>(k.Buf_Start_Add), 5) +
-                          " runs past the end of the 16 MiB buffer.\r\nNothing was programmed.",
-                      proglink::Box::Warning, {});
-  return false;
-}
-
 Outcome Program_EpromClick(Kv9& k) {
   proglink::Link& L = k.link;
+  if (!Range_Fits_Buffer(k, "programmed")) {
+    L.Status("Device DID NOT Program....");
+    L.Status_Tag = proglink::status_tag::Failed;
+    return {.verdict = Verdict::Refused};
+  }
   Begin_Busy(k);
   if (k.Buffer_Loaded == 0 &&
       !k.host.Ask_Yes_No("Buffer has Not Been Loaded Continue Anyway ?", proglink::kQuestion_Pos))
     return End_Busy(k, {.verdict = Verdict::Refused});
-  if (!Range_Fits_Buffer(k)) {
-    L.Status("Device DID NOT Program....");
-    L.Status_Tag = proglink::status_tag::Failed;
-    return End_Busy(k, {.verdict = Verdict::Device_Failed});
-  }
   L.Status("Programming Device from Buffer....");
   k.ui.Enabled("Quit_Func_But", true);
   L.Op_Kind = proglink::op_kind::Programming;

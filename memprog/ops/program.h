@@ -11,8 +11,4 @@ namespace memprog {
 proglink::Outcome Program_EpromClick(Kv9& k);
 void Auto_VerifyClick(Kv9& k);
 
-// True when every buffer position of the device range lies inside the 16 MiB buffer; otherwise
-// tells the user and returns false.
-bool Range_Fits_Buffer(Kv9& k);
-
 }  // namespace memprog

@@ -91,6 +91,7 @@ Outcome Blank_ChkClick(Kv9& k) {
 }
 
 Outcome Move_EpromClick(Kv9& k) {
+  if (!Range_Fits_Buffer(k, "read")) return {.verdict = Verdict::Refused};
   Begin_Read(k, "Moving Device to Buffer....", false);
   uint8_t* buffer = k.Image_Buffer.get();
   Read_Range(k, k.Byte_Order != 0, [&](uint8_t b) {
@@ -151,10 +152,12 @@ Outcome Verify(Kv9& k) {
 }
 
 Outcome Verify_EpromClick(Kv9& k) {
+  if (!Range_Fits_Buffer(k, "verified")) return {.verdict = Verdict::Refused};
   return End_Busy(k, Verify(k));
 }
 
 Outcome CompareClick(Kv9& k) {
+  if (!Range_Fits_Buffer(k, "compared")) return {.verdict = Verdict::Refused};
   Begin_Read(k, "Comparing Device for Re-Progamablity....", false);
   const uint8_t* buffer = k.Image_Buffer.get();
   Outcome outcome;

@@ -101,8 +101,8 @@ TEST_F(RunEndingsTest, TheOutcomeSaysHowTheRunEnded) {
       {"blank check of a blank part", Blank_ChkClick, Lose, 0, Verdict::Good},
       {"programming", Program_EpromClick, Lose, 0, Verdict::Good},
       {"a failed block", Program_EpromClick, Fail_Block, 3, Verdict::Device_Failed},
-      // The window's verdict: the block did not program.
-      {"a block without a reply", Program_EpromClick, Silent, 4 + 3, Verdict::Device_Failed},
+      // The window says the block did not program; the programmer stopped answering.
+      {"a block without a reply", Program_EpromClick, Silent, 4 + 3, Verdict::Time_Out},
       {"a programmer lost while programming", Program_EpromClick, Lose, 4 + 3, Verdict::Lost},
       {"a read without a reply", Verify_EpromClick, Silent, 4 + 3, Verdict::Time_Out},
       {"a programmer lost in the closing reset", Blank_ChkClick, Lose, 4 + 16 + 1, Verdict::Lost},
@@ -137,6 +137,37 @@ TEST_F(RunEndingsTest, TheOutcomeSaysHowTheRunEnded) {
   EXPECT_EQ(not_blank.count, 2u);
   EXPECT_EQ(not_blank.first_address, 0x12u);
   EXPECT_EQ(Move_EpromClick(*k).checksum, k->Chk_Sum);
+}
+
+// A range whose buffer positions run past the 16 MiB buffer is refused before anything is sent:
+// no run works on part of it and reports it whole.
+TEST_F(RunEndingsTest, ARangePastTheBufferIsRefusedBeforeAnythingIsSent) {
+  struct Row {
+    const char* what;
+    proglink::Outcome (*run)(Kv9&);
+  } rows[] = {{"program", Program_EpromClick},
+              {"read", Move_EpromClick},
+              {"verify", Verify_EpromClick},
+              {"compare", CompareClick}};
+  struct Setting {
+    int32_t buffer_start;
+    Program_Type split;
+  } settings[] = {{0x800000, Program_Type::Word_Odd_Low}, {0xFFFFFF, Program_Type::Byte}};
+  for (const Row& r : rows) {
+    for (const Setting& set : settings) {
+      SCOPED_TRACE(r.what);
+      Select(k27C256);
+      k->Buffer_Loaded = 1;
+      k->Buf_Start_Add = set.buffer_start;
+      k->Prg_Type = set.split;
+      sim->Clear_Log();
+      EXPECT_EQ(r.run(*k).verdict, proglink::Verdict::Refused);
+      EXPECT_TRUE(sim->Sent().empty());
+      ASSERT_FALSE(host.Message_Texts().empty());
+      EXPECT_NE(host.Message_Texts().back().find("runs past the end of the 16 MiB buffer"),
+                std::string::npos);
+    }
+  }
 }
 
 }  // namespace
