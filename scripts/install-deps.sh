@@ -8,7 +8,7 @@ set -euo pipefail
 
 run=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl1-mesa-dev libftdi1-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libgl1-mesa-dev libftdi1-dev fonts-dejavu-core
 )
 package=(dpkg-dev file)
 test=(

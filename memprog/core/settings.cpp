@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kSlots = 29;
 constexpr int kLast_File_Line = 20;
+constexpr const char* kHelp_File = "Win_KV9.Txt";
 
 }  // namespace
 
@@ -137,7 +138,10 @@ void DefaultClick(Kv9& k) {
 void HelpClick(Kv9& k) {
   End_Busy(k);
   k.link.Memo1().Show(false);
-  auto lines = common::Read_Lines(common::Join_Path(k.Prog_Dir, "Win_KV9.Txt"));
+  // The working folder's own help text first, then the installed one.
+  auto lines = common::Read_Lines(common::Join_Path(k.Prog_Dir, kHelp_File));
+  if (!lines && !k.Data_Dir.empty())
+    lines = common::Read_Lines(common::Join_Path(k.Data_Dir, kHelp_File));
   if (!lines) return;
   if (lines->empty()) lines->push_back("");
   k.ui.Visible("Panel6", false);
