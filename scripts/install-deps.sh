@@ -13,6 +13,7 @@ run=(
 package=(dpkg-dev file)
 test=(
   clang libgtest-dev srecord binutils gputils xvfb xauth imagemagick
+  desktop-file-utils man-db
 )
 
 case "${1:-test}" in
