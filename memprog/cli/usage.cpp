@@ -43,6 +43,7 @@ Options:
       --hex-offset HEX     Hex Offset=
       --fill HEX           fill the whole buffer with this byte first (it starts as 00)
       --no-verify          program without reading the device back
+      --version            the version of kv9 and the programmer firmware it requires
   -h, --help               this text
 
 Exit status: 0 good; 1 the device failed the operation; 2 bad usage or a bad input file;

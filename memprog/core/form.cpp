@@ -3,6 +3,7 @@
 #include <string>
 #include <tuple>
 
+#include "memprog/core/version.h"
 #include "memprog/diagrams/diagrams.h"
 #include "proglink/form_builder.h"
 
@@ -16,8 +17,9 @@ namespace {
 
 proglink::Form_Design Make() {
   // The device buttons come alive only once a programmer has been found.
+  static const std::string title = std::string("Quillon Programmer III - Win_KV9 V") + kVersion;
   proglink::Form_Builder f(
-      "Quillon Programmer III - Win_KV9 V3.61.1", 695, 480,
+      title.c_str(), 695, 480,
       {"Quit_Func_But", "Read_Time", "Program_Eprom", "Prg_Time", "Verify_Eprom", "Security",
        "Auto_Verify", "Protect", "Erase_But2", "Prog_ID", "Move_Eprom", "Vpp_But", "Blank_Chk",
        "Compare", "Erase_But", "Flash"},
@@ -292,13 +294,15 @@ proglink::Form_Design Make() {
          .items = {"Program Bit 1", "Program Bit 2", "Program Bit 3", "Cancel"}});
 
   // The centre: help text, buffer editor, socket diagrams.
+  // The help text's columns are laid out for a fixed pitch.
   f.Add({.name = "Help1",
          .kind = Kind::Memo,
          .x = 128,
          .y = 30,
          .w = 557,
          .h = 420,
-         .visible = false});
+         .visible = false,
+         .font = Font::Fixed});
   f.Add({.name = "Edit_Info",
          .kind = Kind::Label,
          .x = 128,

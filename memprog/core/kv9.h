@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "common/app_folders.h"
 #include "memprog/catalogue/catalogue.h"
 #include "memprog/editor/buffer_editor.h"
 #include "memprog/image_size.h"
@@ -69,6 +70,8 @@ struct Kv9 : proglink::Device_Setup {
 
   // ---- program
   std::string Prog_Dir;  // the working directory at the first activation
+  // Where the help text is found when Prog_Dir has none: the installed data folder.
+  std::string Data_Dir = common::Data_Folder_For(common::Executable_Path());
   bool Activated = false;
 };
 

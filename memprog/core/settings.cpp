@@ -16,6 +16,7 @@ namespace memprog {
 namespace {
 
 constexpr int kLast_File_Line = 20;
+constexpr const char* kHelp_File = "Win_KV9.Txt";
 
 }  // namespace
 
@@ -135,8 +136,11 @@ void DefaultClick(Kv9& k) {
 void HelpClick(Kv9& k) {
   End_Busy(k);
   k.link.Memo1().Show(false);
+  // The working folder's own help text first, then the installed one.
   common::File_Data help =
-      common::Read_File(common::Join_Path(k.Prog_Dir, "Win_KV9.Txt"), common::kHelp_File_Limit);
+      common::Read_File(common::Join_Path(k.Prog_Dir, kHelp_File), common::kHelp_File_Limit);
+  if (help.missing && !k.Data_Dir.empty())
+    help = common::Read_File(common::Join_Path(k.Data_Dir, kHelp_File), common::kHelp_File_Limit);
   if (help.missing) return;
   if (!help.Ok()) {
     k.host.Show_Message(help.error, proglink::Box::Warning, {});

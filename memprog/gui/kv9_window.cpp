@@ -24,6 +24,7 @@
 #include "memprog/ops/program.h"
 #include "memprog/ops/read_ops.h"
 #include "proglink/window/key_events.h"
+#include "proglink/window/svg_icon.h"
 
 namespace memprog {
 
@@ -85,6 +86,7 @@ bool Is_Range_Button(const std::string& name) {
 }  // namespace
 
 Kv9_Window::Kv9_Window() : form_(Kv9_Form()), kv9_(form_) {
+  form_.setWindowIcon(proglink::Svg_Icon(":/icons/Win_KV9.svg"));
   form_.On_Click = [this](const std::string& name) { Click(name); };
   form_.On_Item = [this](const std::string& name, int index) { Item(name, index); };
   form_.On_Item_Double = [this](const std::string& name, int index) {

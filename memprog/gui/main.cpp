@@ -1,15 +1,10 @@
 // Win_KV9: the memory-device programmer.
-#include <QApplication>
-#include <iostream>
-
+#include "memprog/core/version.h"
 #include "memprog/gui/kv9_window.h"
+#include "proglink/window/window_program.h"
 #include "progsim/ftd2xx_sim.h"
-#include "usblink/backend_choice.h"
 
 int main(int argc, char** argv) {
-  if (!Install_Backend_From_Environment(progsim::Backend(), "Win_KV9", std::cerr)) return 2;
-  QApplication app(argc, argv);
-  memprog::Kv9_Window window;
-  window.Form().show();
-  return app.exec();
+  return proglink::Run_Window_Program<memprog::Kv9_Window>(
+      argc, argv, {"Win_KV9", memprog::kVersion, proglink::Variant::Kv9()}, progsim::Backend());
 }

@@ -35,6 +35,7 @@ Options:
       --fill HEX             fill the buffer with this word instead of the blank part's
       --fuse HEX             the configuration word, set through the fuse editor
       --verify-voltage V     verify at 3, 5 (the default) or 6 volts
+      --version              the version of mcu9 and the programmer firmware it requires
   -h, --help                 this text
 
 Exit status: 0 good; 1 the device failed the operation; 2 bad usage or a bad input file;

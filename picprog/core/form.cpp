@@ -4,6 +4,7 @@
 #include <string>
 
 #include "picprog/catalogue/device_box.h"
+#include "picprog/core/version.h"
 #include "picprog/diagrams/diagrams.h"
 #include "picprog/fuse/controls.h"
 #include "proglink/form_builder.h"
@@ -27,8 +28,9 @@ std::vector<std::string> Strings(auto first, auto last) {
 
 proglink::Form_Design Make() {
   // The operation buttons come alive only once a programmer has been found.
+  static const std::string title = std::string("Quillon Programmer III - Win_Mcu9 V") + kVersion;
   proglink::Form_Builder f(
-      "Quillon Programmer III - Win_Mcu9 V3.10", 960, 536,
+      title.c_str(), 960, 536,
       {"Program_Eprom", "Verify_Eprom", "Move_Eprom", "Blank_Chk", "Erase_But"},
       /*button_height=*/21);
   auto label = [&](const char* name, int x, int y, int w, const char* caption, bool visible) {

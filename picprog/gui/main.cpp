@@ -1,15 +1,10 @@
 // Win_Mcu9: the PIC programmer.
-#include <QApplication>
-#include <iostream>
-
+#include "picprog/core/version.h"
 #include "picprog/gui/mcu9_window.h"
+#include "proglink/window/window_program.h"
 #include "progsim/ftd2xx_sim.h"
-#include "usblink/backend_choice.h"
 
 int main(int argc, char** argv) {
-  if (!Install_Backend_From_Environment(progsim::Backend(), "Win_Mcu9", std::cerr)) return 2;
-  QApplication app(argc, argv);
-  picprog::Mcu9_Window window;
-  window.Form().show();
-  return app.exec();
+  return proglink::Run_Window_Program<picprog::Mcu9_Window>(
+      argc, argv, {"Win_Mcu9", picprog::kVersion, proglink::Variant::Mcu9()}, progsim::Backend());
 }

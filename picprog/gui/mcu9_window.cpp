@@ -20,6 +20,7 @@
 #include "picprog/editor/word_page.h"
 #include "picprog/gui/operation_buttons.h"
 #include "proglink/window/key_events.h"
+#include "proglink/window/svg_icon.h"
 
 namespace picprog {
 
@@ -58,6 +59,7 @@ const std::map<std::string, Handler>& Click_Handlers() {
 }  // namespace
 
 Mcu9_Window::Mcu9_Window() : form_(Mcu9_Form()), mcu9_(form_) {
+  form_.setWindowIcon(proglink::Svg_Icon(":/icons/Win_Mcu9.svg"));
   // Edit_1 is read-only but shows a caret and takes the keys, which the editor interprets.
   auto* edit = qobject_cast<QPlainTextEdit*>(form_.Control("Edit_1"));
   edit->setTextInteractionFlags(Qt::TextSelectableByKeyboard);

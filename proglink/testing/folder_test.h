@@ -1,6 +1,7 @@
 // A test run in a fresh folder of its own below the test framework's temporary folder, named
-// after the test, so that the files it writes (a settings file, a chip image) meet no other
-// test's.
+// after the test and the process, so that the files it writes (a settings file, a chip image)
+// meet no other test's, not even those of the same suite run at the same time in another build.
+// The folder goes with the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ class Folder_Test : public ::testing::Test {
  protected:
   // `prefix` starts the folder's name; the test's name follows it.
   explicit Folder_Test(std::string prefix) : prefix_(std::move(prefix)) {}
+  ~Folder_Test() override;
 
   // Makes the folder, emptied, the current one.
   void SetUp() override;

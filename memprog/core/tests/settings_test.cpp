@@ -184,6 +184,7 @@ TEST_F(Kv9Test, SettingsAndHelpFilesThatAreNoTextFilesAreRefusedAndTheStartUpGoe
 
 TEST_F(Kv9Test, HelpShowsTheHelpFileOrNothing) {
   Start();
+  k->Data_Dir = "/nonexistent";
   HelpClick(*k);
   EXPECT_FALSE(Visible("Help1"));
   EXPECT_TRUE(host.messages.empty());
@@ -197,6 +198,18 @@ TEST_F(Kv9Test, HelpShowsTheHelpFileOrNothing) {
   EXPECT_EQ(ui()["Help1"].lines, (std::vector<std::string>{""}));
   End_Busy(*k);
   EXPECT_FALSE(Visible("Help1"));
+}
+
+TEST_F(Kv9Test, HelpFromTheWorkingFolderWinsOverTheInstalledOne) {
+  Start();
+  fs::create_directory("share");
+  k->Data_Dir = (fs::current_path() / "share").string();
+  ASSERT_EQ(common::Write_Whole_File("share/Win_KV9.Txt", "installed\n"), "");
+  HelpClick(*k);
+  EXPECT_EQ(ui()["Help1"].lines, std::vector<std::string>{"installed"});
+  ASSERT_EQ(common::Write_Whole_File("Win_KV9.Txt", "own\n"), "");
+  HelpClick(*k);
+  EXPECT_EQ(ui()["Help1"].lines, std::vector<std::string>{"own"});
 }
 
 TEST_F(Kv9Test, TheTestPanelOpensOnItsLetterInEitherCase) {

@@ -139,10 +139,11 @@ class Kv9_Window_Test : public QObject {
     QCOMPARE(s.messages.back(), QString("No Device Was Selected."));
   }
 
-  void the_window_has_its_design_size_and_title() {
+  void the_window_has_its_design_size_title_and_icon() {
     Started s;
     QCOMPARE(s.w->Form().size(), QSize(695, 480));
     QVERIFY(s.w->Form().windowTitle().contains("V3.61.1"));
+    QVERIFY(!s.w->Form().windowIcon().pixmap(32).isNull());
     QCOMPARE(s.Find<QWidget>("StaticText3")->geometry(), QRect(248, 8, 380, 17));
     QCOMPARE(s.Find<QWidget>("Memo1")->geometry(), QRect(432, 30, 253, 284));
     QVERIFY(!s.Find<QWidget>("Memo1")->isVisible());

@@ -94,6 +94,7 @@ class Mcu9_Window_Test : public QObject {
     QVERIFY(!s.Find<QWidget>("StaticText2")->isVisible());
     QVERIFY(s.w->Form().windowTitle().contains("Win_Mcu9"));
     QVERIFY(s.w->Form().windowTitle().contains("3.10"));
+    QVERIFY(!s.w->Form().windowIcon().pixmap(32).isNull());
     QVERIFY(s.messages.isEmpty());
   }
 
