@@ -86,7 +86,7 @@ class ProgressCliTest : public CliTest {};
 TEST_F(ProgressCliTest, AnOperationOnATerminalDrawsProgressAndEndsWithACleanLine) {
   Write("image.bin", Pattern(0x8000));
   EXPECT_EQ(Run_Kv9({"-d", "27C256", "program", "image.bin"}, out, err, true), 0);
-  EXPECT_EQ(out.str(), "Device Verified to Buffer....\n");
+  EXPECT_EQ(out.str(), "Device is Programmed....\nDevice Verified to Buffer....\n");
   const std::string e = err.str();
   EXPECT_NE(e.find("Programming Device from Buffer.... [##########..........]  50% 04000"),
             std::string::npos);
