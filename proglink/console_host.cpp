@@ -37,6 +37,7 @@ std::vector<std::string> Console_Host::Take_Held_Boxes() {
 void Console_Host::Limit_Lines(std::optional<uint64_t> max) {
   max_lines_ = max;
   printed_ = omitted_ = 0;
+  last_omitted_.clear();
 }
 
 std::ostream& Console_Host::Out() {
@@ -74,6 +75,7 @@ void Console_Host::Memo_Changed(const Message_Area& area, Memo_Event event,
     held_.push_back(Console_Text(line));
   } else if (max_lines_ && printed_ >= *max_lines_) {
     ++omitted_;
+    last_omitted_ = line;
   } else {
     ++printed_;
     Out() << Console_Text(line) << '\n';
@@ -95,7 +97,11 @@ bool Console_Host::Ask_Yes_No(const std::string& text, Screen_Pos) {
 }
 
 std::optional<std::string> Console_Host::Choose_File(const File_Dialog&) {
-  if (files.empty()) return std::nullopt;
+  if (files.empty()) {
+    // A question answered Yes may lead to a dialog no operand answers (the firmware offer's).
+    Err() << "(the window would ask for a file here; the command line gave none)\n";
+    return std::nullopt;
+  }
   std::string f = files.front();
   files.pop_front();
   return f;

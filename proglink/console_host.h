@@ -55,7 +55,10 @@ class Console_Host : public Host {
   // At most `max` message-area lines go to stdout from now on (none: all of them); the rest are
   // only counted.
   void Limit_Lines(std::optional<uint64_t> max);
+  uint64_t Printed_Lines() const { return printed_; }
   uint64_t Omitted_Lines() const { return omitted_; }
+  // The last line not printed.
+  const std::string& Last_Omitted_Line() const { return last_omitted_; }
   // From now on the link's log lines are dropped: after Ctrl-C, the reply wait's line about a
   // programmer no longer present is only the stop.
   void Drop_Log_Lines() { drop_log_ = true; }
@@ -91,6 +94,7 @@ class Console_Host : public Host {
   std::vector<std::string> held_boxes_;
   std::optional<uint64_t> max_lines_;
   uint64_t printed_ = 0, omitted_ = 0;
+  std::string last_omitted_;
   bool drop_log_ = false;
   std::string last_log_;
   bool yes_ = false;

@@ -125,12 +125,21 @@ int Front_End::Report(const Outcome& outcome, const std::string& verdict_line,
   const bool shown = report.verdict_line && !verdict_line.empty();
   Step_Record r{std::string(step.empty() ? options_.command : step), outcome,
                 shown ? verdict_line : std::string(), Take_Output()};
+  // More lines than mismatches: the last one closes the list (verify's summary); keep it.
+  const uint64_t lines = host.Printed_Lines() + host.Omitted_Lines();
+  const bool closing = host.Omitted_Lines() > 0 && lines > outcome.count;
+  const uint64_t not_listed = host.Omitted_Lines() - (closing ? 1 : 0);
+  if (closing) {
+    if (options_.json)
+      r.lines.push_back(Console_Text(host.Last_Omitted_Line()));
+    else
+      Out() << Console_Text(host.Last_Omitted_Line()) << '\n';
+  }
   if (!options_.json) {
     if (outcome.count > 0 && outcome.first_address) {
       Out() << outcome.count << (outcome.count == 1 ? " mismatch" : " mismatches")
             << ", the first at " << common::Hex(*outcome.first_address, style_.address_digits);
-      if (host.Omitted_Lines() > 0)
-        Out() << " (" << host.Omitted_Lines() << " not listed: --all lists them)";
+      if (not_listed > 0) Out() << " (" << not_listed << " not listed: --all lists them)";
       Out() << '\n';
     }
     if (shown) Out() << verdict_line << '\n';
@@ -182,6 +191,7 @@ int Front_End::Probe() {
 int Front_End::Firmware_Update(const std::string& file, const std::function<Outcome()>& start) {
   if (!Find_Programmer()) return kNoProgrammer;
   host.files.push_back(file);
+  record_.files.push_back(file);
   const Outcome outcome = Operate(start, std::nullopt);
   // Its verdict is the box that ends it.
   return Report(outcome, host.Boxes().empty() ? std::string() : host.Boxes().back());
