@@ -242,6 +242,20 @@ TEST_F(Mcu9DeviceTest, CtrlCStopsAtTheNextBlockAndResetsTheProgrammer) {
   EXPECT_EQ(err.str().find("present"), std::string::npos);  // nothing of a programmer lost
 }
 
+// A part whose calibration word reads as lost could never be erased from the command line.
+TEST_F(Mcu9DeviceTest, YesAllowsErasingAPartWhoseCalibrationLooksLost) {
+  Plug("12F509");
+  ASSERT_TRUE(Chip().Program(progsim::Pic_Chip::kConfig12, 0x0FF7));  // protected: reads 0
+  EXPECT_EQ(Run({"-d", "12F509", "erase"}), 1);
+  EXPECT_NE(err.str().find("Erase anyway?"), std::string::npos);
+  EXPECT_NE(err.str().find("(answered No: --yes answers Yes)"), std::string::npos);
+  EXPECT_TRUE(Chip().Code_Protected());
+
+  EXPECT_EQ(Run({"-d", "12F509", "erase", "--yes"}), 0);
+  EXPECT_NE(err.str().find("(answered Yes: --yes)"), std::string::npos);
+  EXPECT_FALSE(Chip().Code_Protected());
+}
+
 TEST_F(Mcu9DeviceTest, FirmwareUpdateFromTheStartAddKey) {
   Write("notes.bin", std::vector<uint8_t>(100, 0x41));
   EXPECT_EQ(Run({"firmware", "notes.bin"}), 2);
