@@ -3,6 +3,7 @@
 #include "memprog/cli/device_lookup.h"
 
 #include "cli_fixture.h"
+#include "proglink/testing/name_cases.h"
 
 namespace memprog::cli {
 namespace {
@@ -47,15 +48,7 @@ TEST(DeviceLookup, AnUnknownNameListsTheDevicesThatHoldIt) {
   EXPECT_EQ(Find_Device("104").code, 0);  // a list code without a catalogue entry
 }
 
-// Names as people write them. `code` 0: none taken; `note` 1: stderr names the device taken;
-// `candidates`: how many are offered when none is taken.
-struct Name_Case {
-  const char* name;
-  int code;
-  bool note;
-  size_t candidates;
-};
-constexpr Name_Case kNames[] = {
+constexpr proglink::Name_Case kNames[] = {
     {"27C256", 20, false, 0},       // the caption
     {"27c256", 20, false, 0},       // in any case
     {"AT28C256", 86, true, 0},      // a maker prefix before an optional part: 28(H)(C)256
@@ -79,14 +72,7 @@ constexpr Name_Case kNames[] = {
 };
 
 TEST(DeviceLookup, NamesAsPeopleWriteThem) {
-  for (const Name_Case& c : kNames) {
-    SCOPED_TRACE(c.name);
-    const Device_Match m = Find_Device(c.name);
-    EXPECT_EQ(m.code, c.code);
-    EXPECT_EQ(!m.note.empty(), c.note) << m.note;
-    EXPECT_EQ(m.candidates.size(), c.candidates);
-    EXPECT_EQ(m.problem.empty(), c.code != 0);
-  }
+  proglink::Expect_Names(kNames, Find_Device);
   EXPECT_EQ(Find_Device("AT28C256").note, "'AT28C256' is taken as the 28C256 (device code 86)");
 }
 

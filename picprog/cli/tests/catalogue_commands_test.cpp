@@ -3,36 +3,26 @@
 #include "picprog/catalogue/device_box.h"
 #include "picprog/cli/device_lookup.h"
 #include "picprog/diagrams/diagrams.h"
+#include "proglink/testing/name_cases.h"
 
 namespace picprog::cli {
 namespace {
 
-// PIC names as people write them: `code` 0 for none taken; `note`: stderr names the one taken.
-struct Pic_Name {
-  const char* name;
-  int code;
-  bool note;
-};
-constexpr Pic_Name kPic_Names[] = {
-    {"16F877A", 97, false},    // the caption
-    {"PIC16F877A", 97, true},  // with the maker's prefix
-    {"pic12f675", 10, true},   // in any case
-    {"16F84A", 73, true},      // the caption's alternative: 16F84/A
-    {"16f84", 73, true},       // its first name, as the list writes it
-    {"16C54C", 14, true},      // a letter ending: 16C54B/C
-    {"PIC16C74B", 38, true},   // 16C74A/B
-    {"16F87", 0, false},       // no such part: the ones like it are offered
-    {"PIC16F877B", 0, false},  // another ending is another part
+// PIC names as people write them.
+constexpr proglink::Name_Case kPic_Names[] = {
+    {"16F877A", 97, false, 0},    // the caption
+    {"PIC16F877A", 97, true, 0},  // with the maker's prefix
+    {"pic12f675", 10, true, 0},   // in any case
+    {"16F84A", 73, true, 0},      // the caption's alternative: 16F84/A
+    {"16f84", 73, true, 0},       // its first name, as the list writes it
+    {"16C54C", 14, true, 0},      // a letter ending: 16C54B/C
+    {"PIC16C74B", 38, true, 0},   // 16C74A/B
+    {"16F87", 0, false, 11},      // no such part: the ones like it are offered
+    {"PIC16F877B", 0, false, 1},  // another ending is another part: 16F877 only offered
 };
 
 TEST(Mcu9Lookup, PicNamesAsPeopleWriteThem) {
-  for (const Pic_Name& c : kPic_Names) {
-    SCOPED_TRACE(c.name);
-    const Device_Match m = Find_Device(c.name);
-    EXPECT_EQ(m.code, c.code);
-    EXPECT_EQ(!m.note.empty(), c.note) << m.note;
-    EXPECT_EQ(m.candidates.empty(), c.code != 0);
-  }
+  proglink::Expect_Names(kPic_Names, Find_Device);
 }
 
 class Mcu9CatalogueTest : public Mcu9Test {};
