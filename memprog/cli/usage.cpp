@@ -54,7 +54,7 @@ Options:
                            checksum, files, steps (step, verdict, text, count, first_address,
                            lines), output (the other lines) and seconds
   -y, --yes                answer Yes to the questions the window would ask (the firmware
-                           update offer, an unloaded buffer); without it the answer is No
+                           update offer, say); without it the answer is No
   -h, --help               this text
 
 Exit status: 0 good; 1 the device failed the operation, or list TEXT found nothing; 2 bad

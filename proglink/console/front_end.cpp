@@ -145,6 +145,7 @@ int Front_End::Report(const Outcome& outcome, const std::string& verdict_line,
     if (shown) Out() << verdict_line << '\n';
   }
   record_.steps.push_back(std::move(r));
+  host.Limit_Lines(std::nullopt);  // its lines are told
   // A box that repeats the verdict line, or the stopped operation's failure, says nothing new.
   Print_Boxes(shown || outcome.verdict == Verdict::Stopped ? verdict_line : std::string());
   if (Interrupted()) return kInterrupted;
