@@ -28,9 +28,21 @@ std::vector<std::string> Console_Host::Take_Held_Lines() {
   return lines;
 }
 
+std::vector<std::string> Console_Host::Take_Held_Boxes() {
+  std::vector<std::string> held;
+  held.swap(held_boxes_);
+  return held;
+}
+
+void Console_Host::Limit_Lines(std::optional<uint64_t> max) {
+  max_lines_ = max;
+  printed_ = omitted_ = 0;
+  last_omitted_.clear();
+}
+
 std::ostream& Console_Host::Out() {
   if (progress_) progress_->Make_Room();
-  return out_;
+  return *out_;
 }
 
 std::ostream& Console_Host::Err() {
@@ -56,26 +68,40 @@ void Console_Host::Memo_Changed(const Message_Area& area, Memo_Event event,
     return;
   // The link's log, in the log area or (Win_Mcu9) among the messages, goes with the errors.
   if (area.Name() == "Memo2" || event == Memo_Event::Logged) {
-    Err() << Console_Text(line) << '\n';
+    // A wait that gave up may give up again at each of the run's closing packets.
+    if (!drop_log_ && line != last_log_) Err() << Console_Text(line) << '\n';
+    last_log_ = line;
   } else if (hold_) {
     held_.push_back(Console_Text(line));
+  } else if (max_lines_ && printed_ >= *max_lines_) {
+    ++omitted_;
+    last_omitted_ = line;
   } else {
+    ++printed_;
     Out() << Console_Text(line) << '\n';
   }
 }
 
 void Console_Host::Show_Message(const std::string& text, Box, Screen_Pos) {
   boxes_.push_back(Console_Text(text));
-  Err() << boxes_.back() << '\n';
+  if (hold_boxes_)
+    held_boxes_.push_back(boxes_.back());
+  else
+    Err() << boxes_.back() << '\n';
 }
 
 bool Console_Host::Ask_Yes_No(const std::string& text, Screen_Pos) {
-  Err() << Console_Text(text) << "\n(no answer on the command line: No)\n";
-  return false;
+  Err() << Console_Text(text)
+        << (yes_ ? "\n(answered Yes: --yes)\n" : "\n(answered No: --yes answers Yes)\n");
+  return yes_;
 }
 
 std::optional<std::string> Console_Host::Choose_File(const File_Dialog&) {
-  if (files.empty()) return std::nullopt;
+  if (files.empty()) {
+    // A question answered Yes may lead to a dialog no operand answers (the firmware offer's).
+    Err() << "(the window would ask for a file here; the command line gave none)\n";
+    return std::nullopt;
+  }
   std::string f = files.front();
   files.pop_front();
   return f;

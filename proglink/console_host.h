@@ -1,13 +1,14 @@
 // The host of the command-line front ends: message-area lines on stdout (the serial numbers of a
-// search, mismatch lines), log lines and message boxes on stderr, no questions answered (a
-// command line cannot say Yes), file dialogs answered by the paths the command was given, and
-// the reply timer on the wall clock.
+// search, mismatch lines), log lines and message boxes on stderr, questions answered No unless
+// the user said Yes to all of them beforehand, file dialogs answered by the paths the command was
+// given, and the reply timer on the wall clock.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
 #include <deque>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,7 @@ class Progress_Display {
 
 class Console_Host : public Host {
  public:
-  Console_Host(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+  Console_Host(std::ostream& out, std::ostream& err) : out_(&out), err_(err) {}
 
   std::deque<std::string> files;  // answers to the file dialogs, in order
   // Runs at every message pump, before the reply timer: the front end's own events (Ctrl-C, say).
@@ -47,6 +48,24 @@ class Console_Host : public Host {
   std::vector<std::string> Take_Held_Lines();
   // The text of every message box shown, in order.
   const std::vector<std::string>& Boxes() const { return boxes_; }
+  // While held, message boxes are kept for Take_Held_Boxes instead of being printed, so that the
+  // one that repeats an operation's verdict is not printed twice.
+  void Hold_Boxes(bool on) { hold_boxes_ = on; }
+  std::vector<std::string> Take_Held_Boxes();
+  // At most `max` message-area lines go to stdout from now on (none: all of them); the rest are
+  // only counted.
+  void Limit_Lines(std::optional<uint64_t> max);
+  uint64_t Printed_Lines() const { return printed_; }
+  uint64_t Omitted_Lines() const { return omitted_; }
+  // The last line not printed.
+  const std::string& Last_Omitted_Line() const { return last_omitted_; }
+  // From now on the link's log lines are dropped: after Ctrl-C, the reply wait's line about a
+  // programmer no longer present is only the stop.
+  void Drop_Log_Lines() { drop_log_ = true; }
+  // Questions are answered Yes from now on.
+  void Answer_Yes() { yes_ = true; }
+  // Where stdout's lines go from now on.
+  void Redirect_Out(std::ostream& out) { out_ = &out; }
   // The two streams, with the progress line out of the way.
   std::ostream& Out();
   std::ostream& Err();
@@ -60,7 +79,7 @@ class Console_Host : public Host {
   void Set_Timer(bool enabled, int interval_ms) override;
 
  private:
-  std::ostream& out_;
+  std::ostream* out_;
   std::ostream& err_;
   std::string status_;
   bool timer_on_ = false;
@@ -71,6 +90,14 @@ class Console_Host : public Host {
   bool hold_ = false;
   std::vector<std::string> held_;
   std::vector<std::string> boxes_;
+  bool hold_boxes_ = false;
+  std::vector<std::string> held_boxes_;
+  std::optional<uint64_t> max_lines_;
+  uint64_t printed_ = 0, omitted_ = 0;
+  std::string last_omitted_;
+  bool drop_log_ = false;
+  std::string last_log_;
+  bool yes_ = false;
 };
 
 // Box texts hold "\r\n" line breaks; a terminal wants "\n".

@@ -42,6 +42,7 @@ struct Arguments {
   bool help = false;
   Command id = Command::Probe;
   std::vector<std::string> operands;
+  proglink::console::Console_Options console;  // --json, --all, --yes
   std::optional<std::string> device;
   File_Type in_format = File_Type::Binary;   // of the input file, when the command reads one
   File_Type out_format = File_Type::Binary;  // of the output file, when it writes one

@@ -27,8 +27,8 @@ const char* Shown_Diagram(const Kv9& k) {
 int List_Command(const Arguments& a, Session& s) {
   std::optional<std::string_view> text;
   if (!a.operands.empty()) text = a.operands.front();
-  proglink::console::Print_Device_List(s.Out(), s.Err(), Kv9_Catalogue(), text);
-  return kGood;
+  return proglink::console::Print_Device_List(s.Out(), s.Err(), Kv9_Catalogue(), text) ? kGood
+                                                                                       : kFailed;
 }
 
 int Info_Command(const Arguments&, Session& s) {

@@ -31,7 +31,7 @@ int Id_Command(const Arguments& a, Session& s);
 int Clock_Command(const Arguments& a, Session& s);
 int Firmware_Command(const Arguments& a, Session& s);
 
-// A command the selected device does not have: the message and the usage.
+// A command the selected device does not have: the message and where the usage is.
 int Not_For_Device(Session& s, const std::string& what);
 
 }  // namespace memprog::cli

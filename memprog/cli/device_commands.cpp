@@ -35,12 +35,18 @@ int Read_Command(const Arguments& a, Session& s) {
   if (!s.Find_Programmer()) return kNoProgrammer;
   // A read that did not reach the end of the range would save a file that looks complete.
   if (int status = s.Report(s.Run(Move_EpromClick)); status != kGood) return status;
-  s.Out() << s.k.ui["Chk_Sum_But"].caption << '\n';
+  s.Show_Checksum(s.k.ui["Chk_Sum_But"].caption, s.k.Chk_Sum);
   return s.Save(a.operands[0], a.out_format) ? kGood : kUsage;
 }
 
+// Programming and its verify are two steps, each with its own verdict: the window's auto-verify
+// is off on the command line (Session::Apply).
 int Program_Command(const Arguments& a, Session& s) {
-  return With_Input(a, s, Program_EpromClick);
+  if (!s.Load(a.operands[0], a.in_format)) return kUsage;
+  if (!s.Find_Programmer()) return kNoProgrammer;
+  const int status = s.Report_Step("program", s.Run(Program_EpromClick));
+  if (status != kGood || a.no_verify) return status;
+  return s.Report_Step("verify", s.Run(Verify_EpromClick));
 }
 
 int Verify_Command(const Arguments& a, Session& s) {

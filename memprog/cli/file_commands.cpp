@@ -15,7 +15,7 @@ int Convert_Command(const Arguments& a, Session& s) {
 
 int Checksum_Command(const Arguments& a, Session& s) {
   if (!s.Load(a.operands[0], a.in_format)) return kUsage;
-  s.Out() << s.k.ui["Chk_Sum_But"].caption << '\n';
+  s.Show_Checksum(s.k.ui["Chk_Sum_But"].caption, s.k.Chk_Sum);
   return kGood;
 }
 

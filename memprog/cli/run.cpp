@@ -54,8 +54,8 @@ int Run_Command(const Arguments& a, Session& s) {
 }  // namespace
 
 int Not_For_Device(Session& s, const std::string& what) {
-  return proglink::console::Report_Usage(
-      s.Err(), kProgram, {"the " + s.k.ui["Device"].caption + " " + what, {}}, Usage_Text());
+  return proglink::console::Report_Usage(s.Err(), kProgram,
+                                         {"the " + s.k.ui["Device"].caption + " " + what, {}});
 }
 
 int Run_Kv9(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -15,9 +15,9 @@ With the programmer:
   probe                     search for the programmer and show its firmware version
   -d DEVICE read OUT        read the device into the buffer and save it as OUT
   -d DEVICE program IN      program IN into the device, then verify it
-  -d DEVICE verify IN       list every byte where the device differs from IN
+  -d DEVICE verify IN       the bytes where the device differs from IN
   -d DEVICE compare IN      whether IN can be programmed over the device without erasing
-  -d DEVICE blank           blank check
+  -d DEVICE blank           blank check: the bytes that are not blank
   -d DEVICE erase           erase (electrically erasable devices)
   -d DEVICE security 1|2|3  program a security bit (microcontrollers with lock bits)
   [-d DEVICE] id            read the electronic ID and name the part
@@ -27,8 +27,13 @@ With the programmer:
                             minutes, seconds, calibration and century, in hex digits
   firmware FILE             update the programmer's firmware from FILE
 
+Each step of a command prints its verdict on stdout (program: "Device is Programmed....", then
+the verify's). Blank check and verify list the first 20 bytes that differ, then their count and
+the first one's address.
+
 Options:
-  -d, --device DEVICE      device code or caption (kv9 list shows both)
+  -d, --device DEVICE      device code, caption or part name in any case, with or without the
+                           maker's prefix (AT28C256, M27C322, 24C02); kv9 list shows them
   -f, --format FORMAT      format of the input file
       --out-format FORMAT  format of the output file
                            FORMAT: bin, intel, motorola, tektronix or ascii; by default
@@ -43,10 +48,18 @@ Options:
       --hex-offset HEX     Hex Offset=
       --fill HEX           fill the whole buffer with this byte first (it starts as 00)
       --no-verify          program without reading the device back
+      --all                list every byte that differs, not only the first 20
+      --json               print one JSON object instead of the text: program, command,
+                           device, device_code, verdict, exit_status, count, first_address,
+                           checksum, files, steps (step, verdict, text, count, first_address,
+                           lines), output (the other lines) and seconds
+  -y, --yes                answer Yes to the questions the window would ask (the firmware
+                           update offer, say); without it the answer is No
       --version            the version of kv9 and the programmer firmware it requires
   -h, --help               this text
 
-Exit status: 0 good; 1 the device failed the operation; 2 bad usage or a bad input file;
+Exit status: 0 good; 1 the device failed the operation, or list TEXT found nothing; 2 bad
+usage or a bad input file;
 3 programmer not found or lost; 128 + N stopped by signal N: 130 Ctrl-C, 143 SIGTERM, 129 SIGHUP
 (the operation stops at its next block and the programmer is reset; a second one ends kv9 at
 once).

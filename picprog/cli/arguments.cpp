@@ -35,12 +35,13 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Convert), "convert", "convert IN OUT", 2, 2, kInput | kOut_File | kFuse},
     {Id(Command::Checksum), "checksum", "checksum IN", 1, 1, kInput},
     {Id(Command::Read), "read", "read OUT", 1, 1, kWith_Device | kOut_File | kFill},
-    {Id(Command::Program), "program", "program IN", 1, 1, kInput | kFuse},
-    {Id(Command::Verify), "verify", "verify IN", 1, 1, kInput | kFuse | kVolts},
-    {Id(Command::Blank), "blank", "blank", 0, 0, kWith_Device},
+    {Id(Command::Program), "program", "program IN", 1, 1, kInput | kFuse | kLists_Mismatches},
+    {Id(Command::Verify), "verify", "verify IN", 1, 1, kInput | kFuse | kVolts | kLists_Mismatches},
+    {Id(Command::Blank), "blank", "blank", 0, 0, kWith_Device | kLists_Mismatches},
     {Id(Command::Erase), "erase", "erase", 0, 0, kWith_Device},
     {Id(Command::Program_EE), "program-ee", "program-ee IN", 1, 1, kInput},
-    {Id(Command::Verify_EE), "verify-ee", "verify-ee IN", 1, 1, kInput | kVolts},
+    {Id(Command::Verify_EE), "verify-ee", "verify-ee IN", 1, 1,
+     kInput | kVolts | kLists_Mismatches},
     {Id(Command::Firmware), "firmware", "firmware FILE", 1, 1, 0},
 };
 

@@ -36,6 +36,7 @@ struct Arguments {
   bool help = false;
   Command id = Command::Probe;
   std::vector<std::string> operands;
+  proglink::console::Console_Options console;  // --json, --all, --yes
   std::optional<std::string> device;
   File_Format in_format = kBinary;   // of the input file, when the command reads one
   File_Format out_format = kBinary;  // of the output file, when it writes one

@@ -28,8 +28,8 @@ std::string Shown_Panel(const Mcu9& m) {
 int List_Command(const Arguments& a, Session& s) {
   std::optional<std::string_view> text;
   if (!a.operands.empty()) text = a.operands.front();
-  proglink::console::Print_Device_List(s.Out(), s.Err(), Mcu9_Catalogue(), text);
-  return kGood;
+  return proglink::console::Print_Device_List(s.Out(), s.Err(), Mcu9_Catalogue(), text) ? kGood
+                                                                                        : kFailed;
 }
 
 int Info_Command(const Arguments&, Session& s) {

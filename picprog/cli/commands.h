@@ -35,7 +35,7 @@ int Firmware_Command(const Arguments& a, Session& s);
 // has been shown).
 int Load_Input(const Arguments& a, Session& s);
 
-// A usage problem found once the device is known: the message and the usage.
+// A usage problem found once the device is known: the message and where the usage is.
 int Usage_Error(Session& s, const Usage_Problem& problem);
 // A command the selected device does not have.
 int Not_For_Device(Session& s, const std::string& what);

@@ -57,7 +57,7 @@ int Read_Command(const Arguments& a, Session& s) {
   // A read that did not reach the end would save a file that looks complete.
   if (int status = s.Report(s.Run(Move_EpromClick)); status != kGood) return status;
   Show_Checksum(s.m);
-  s.Out() << s.m.ui["Chk_Sum_But"].caption << '\n';
+  s.Show_Checksum(s.m.ui["Chk_Sum_But"].caption, s.m.Chk_Sum);
   return s.Save(a.operands[0], a.out_format) ? kGood : kUsage;
 }
 

@@ -26,7 +26,7 @@ int Convert_Command(const Arguments& a, Session& s) {
 
 int Checksum_Command(const Arguments& a, Session& s) {
   if (int status = Load_Input(a, s); status != kGood) return status;
-  s.Out() << s.m.ui["Chk_Sum_But"].caption << '\n';
+  s.Show_Checksum(s.m.ui["Chk_Sum_But"].caption, s.m.Chk_Sum);
   return kGood;
 }
 

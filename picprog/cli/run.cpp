@@ -52,7 +52,7 @@ int Run_Command(const Arguments& a, Session& s) {
 }  // namespace
 
 int Usage_Error(Session& s, const Usage_Problem& problem) {
-  return proglink::console::Report_Usage(s.Err(), kProgram, problem, Usage_Text());
+  return proglink::console::Report_Usage(s.Err(), kProgram, problem);
 }
 
 int Not_For_Device(Session& s, const std::string& what) {

@@ -16,29 +16,42 @@ With the programmer:
   probe                      search for the programmer and show its firmware version
   -d DEVICE read OUT         read the device into the buffer and save it as OUT
   -d DEVICE program IN       program IN into the device (verify it with verify IN)
-  -d DEVICE verify IN        list every word where the device differs from IN
-  -d DEVICE blank            blank check
+  -d DEVICE verify IN        the words where the device differs from IN
+  -d DEVICE blank            blank check: the words that are not blank
   -d DEVICE erase            erase (electrically erasable parts; no text when it succeeds)
   -d DEVICE program-ee IN    program the data EEPROM from IN
-  -d DEVICE verify-ee IN     list every byte where the data EEPROM differs from IN
+  -d DEVICE verify-ee IN     the bytes where the data EEPROM differs from IN
   firmware FILE              update the programmer's firmware from FILE
 
 The buffer starts as the blank part (0FFF or 3FFF in every word) before IN is loaded. Where the
 part holds its factory oscillator calibration (12C5xx, 12F508/509, 12F629/675), program and
 verify read the part first and keep its own calibration word, whatever IN holds there.
 
+Blank check and verify list the first 20 words that differ, then their count and the first
+one's address, then the verdict.
+
 Options:
-  -d, --device DEVICE        device code or caption (mcu9 list shows both)
+  -d, --device DEVICE        device code, caption or part name in any case, with or without
+                             PIC (PIC16F877A, 16F84A); mcu9 list shows them
   -f, --format FORMAT        format of the input file
       --out-format FORMAT    format of the output file
                              FORMAT: bin or hex; by default from the extension: .bin, .hex
       --fill HEX             fill the buffer with this word instead of the blank part's
       --fuse HEX             the configuration word, set through the fuse editor
       --verify-voltage V     verify at 3, 5 (the default) or 6 volts
+      --all                  list every word that differs, not only the first 20
+      --json                 print one JSON object instead of the text: program, command,
+                             device, device_code, verdict, exit_status, count, first_address,
+                             checksum, files, steps (step, verdict, text, count,
+                             first_address, lines), output (the other lines) and seconds
+  -y, --yes                  answer Yes to the questions the window would ask (the firmware
+                             update offer, erasing a part whose calibration word looks lost);
+                             without it the answer is No
       --version              the version of mcu9 and the programmer firmware it requires
   -h, --help                 this text
 
-Exit status: 0 good; 1 the device failed the operation; 2 bad usage or a bad input file;
+Exit status: 0 good; 1 the device failed the operation, or list TEXT found nothing; 2 bad
+usage or a bad input file;
 3 programmer not found or lost; 128 + N stopped by signal N: 130 Ctrl-C, 143 SIGTERM, 129 SIGHUP
 (the operation stops at its next block and the programmer is reset; a second one ends mcu9 at
 once).

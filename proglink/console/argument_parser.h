@@ -14,7 +14,8 @@
 
 namespace proglink::console {
 
-// `Arguments` has `help`, `id` (the command), `operands`, `in_format` and `out_format`.
+// `Arguments` has `help`, `id` (the command), `operands`, `console`, `in_format` and
+// `out_format`.
 template <class Arguments, class Format>
 class Argument_Parser {
  public:
@@ -36,6 +37,7 @@ class Argument_Parser {
     Command_Line& line = std::get<Command_Line>(parsed);
     if (a_.help) return a_;
     a_.id = static_cast<decltype(a_.id)>(line.command->id);
+    a_.console = line.console;
     a_.operands = std::move(line.operands);
     if (auto problem = Check_Files(*line.command)) return *problem;
     if (auto problem = Check(*line.command)) return *problem;

@@ -21,11 +21,20 @@ struct Usage_Problem {
 
 // Option groups every front end has; its own groups are the bits from kFirst_Own_Group up.
 enum Common_Group : unsigned {
-  kDevice_Group = 1,  // -d
-  kNeeds_Device = 2,  // the command needs -d
-  kIn_File = 4,       // -f, for the input file (the first operand)
-  kOut_File = 8,      // --out-format, for the output file (the last operand)
-  kFirst_Own_Group = 16,
+  kDevice_Group = 1,       // -d
+  kNeeds_Device = 2,       // the command needs -d
+  kIn_File = 4,            // -f, for the input file (the first operand)
+  kOut_File = 8,           // --out-format, for the output file (the last operand)
+  kLists_Mismatches = 16,  // --all: the command lists bytes or words that differ
+  kFirst_Own_Group = 32,
+};
+
+// The options every front end takes the same way, and the command they came with.
+struct Console_Options {
+  const char* command = "";  // its name, as the grammar has it
+  bool json = false;         // --json: one JSON object on stdout instead of the text
+  bool all = false;          // --all: every mismatch line, not only the first ones
+  bool yes = false;          // --yes: Yes to every question
 };
 
 struct Command_Form {
@@ -60,10 +69,13 @@ struct Command_Line {
   bool help = false;
   const Command_Form* command = nullptr;  // set unless `help`
   std::vector<std::string> operands;
+  Console_Options console;
 };
 
-// The arguments after the program name: each option to `take`, then the command checked (known,
-// every option given applies to it, the device given when it needs one, its operand count).
+// The arguments after the program name: each option to `take` (the console options are taken
+// here), then the command checked (known, every option given applies to it, the device given
+// when it needs one, its operand count). An unknown command or option names the nearest known
+// one.
 std::variant<Command_Line, Usage_Problem> Parse_Command_Line(const std::vector<std::string>& args,
                                                              const Grammar& grammar,
                                                              const Option_Taker& take);
@@ -79,8 +91,7 @@ Usage_Problem Unknown_Format(const std::string& path, const char* option);
 // prefix is allowed. nullopt when the text is not such a number.
 std::optional<std::string> Hex_Digits(std::string text, size_t max_digits);
 
-// "PROGRAM: message", the details indented, a blank line and the usage on `err`; kUsage.
-int Report_Usage(std::ostream& err, const char* program, const Usage_Problem& problem,
-                 const char* usage);
+// "PROGRAM: message", the details indented and where the usage is, on `err`; kUsage.
+int Report_Usage(std::ostream& err, const char* program, const Usage_Problem& problem);
 
 }  // namespace proglink::console

@@ -6,78 +6,128 @@
 #include <ostream>
 
 #include "common/hex.h"
+#include "proglink/console/part_names.h"
 
 namespace proglink::console {
 
 namespace {
 
-constexpr size_t kMax_Candidates = 20;
+constexpr size_t kMax_Candidates = 10;
+// A name shorter than this that begins a longer one is too little to call them alike.
+constexpr size_t kMin_Alike = 4;
 
 char Lower(char c) {
   return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-// The part name of a device line: its first word.
-std::string_view Part_Name(std::string_view line) {
-  size_t end = line.find(' ');
-  return line.substr(0, end);
 }
 
 bool All_Digits(std::string_view s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+bool Has(const std::vector<std::string>& v, std::string_view s) {
+  return std::find(v.begin(), v.end(), s) != v.end();
+}
+
+// The names and makers of one device of the catalogue.
+struct Device_Names {
+  int code;
+  std::string_view caption;
+  std::vector<std::string> forms;   // upper case, from its caption and its list lines
+  std::vector<std::string> makers;  // of its list lines and of the prefixes of its names
+  std::vector<std::string_view> lines;
+};
+
 class Lookup {
  public:
-  explicit Lookup(const Catalogue_View& v) : v_(v) {}
-
-  template <typename Test>
-  std::vector<int> Codes_Where(Test&& test) const {
-    std::vector<int> codes;
-    for (const Catalogue_Name& e : v_.entries)
-      if (test(e) && std::find(codes.begin(), codes.end(), e.code) == codes.end())
-        codes.push_back(e.code);
-    return codes;
+  explicit Lookup(const Catalogue_View& v) : v_(v) {
+    for (const Catalogue_Name& e : v.entries) {
+      Device_Names* d = Find(e.code);
+      if (d == nullptr) d = &devices_.emplace_back(Device_Names{e.code, e.caption, {}, {}, {}});
+      Add_Forms(*d, Name_Forms(Name_Column(e.caption)));
+    }
+    for (std::string_view line : v.lines)
+      if (Device_Names* d = Find(v.code_of_line(line))) {
+        d->lines.push_back(line);
+        Add_Forms(*d, Name_Forms(Name_Column(line)));
+        if (std::string maker = Maker_Column(line); !maker.empty()) d->makers.push_back(maker);
+      }
   }
 
-  // Whether any device list line of the entry satisfies `test`.
   template <typename Test>
-  bool Any_Line(int code, Test&& test) const {
-    for (std::string_view line : v_.lines)
-      if (v_.code_of_line(line) == code && test(line)) return true;
-    return false;
+  std::vector<const Device_Names*> Where(Test&& test) const {
+    std::vector<const Device_Names*> found;
+    for (const Device_Names& d : devices_)
+      if (test(d)) found.push_back(&d);
+    return found;
   }
 
-  std::vector<std::string> Candidate_Lines(const std::vector<int>& codes) const {
+  std::vector<std::string> Candidate_Lines(const std::vector<const Device_Names*>& found) const {
     std::vector<std::string> lines;
-    for (int code : codes) {
-      if (lines.size() == kMax_Candidates) {
-        lines.push_back("... and " + std::to_string(codes.size() - kMax_Candidates) + " more (" +
+    for (const Device_Names* d : found) {
+      if (lines.size() == kMax_Candidates && found.size() > kMax_Candidates + 1) {
+        lines.push_back("... and " + std::to_string(found.size() - kMax_Candidates) + " more (" +
                         v_.program + " list TEXT shows them all)");
         break;
       }
-      if (auto line = Line_Of(code))
-        lines.emplace_back(*line);
+      if (!d->lines.empty())
+        lines.emplace_back(d->lines.front());
       else
-        lines.push_back(std::string(Caption_Of(code)) + "  " + std::to_string(code));
+        lines.push_back(std::string(d->caption) + "  " + std::to_string(d->code));
     }
     return lines;
   }
 
  private:
-  std::optional<std::string_view> Line_Of(int code) const {
-    for (std::string_view line : v_.lines)
-      if (v_.code_of_line(line) == code) return line;
-    return std::nullopt;
+  Device_Names* Find(int code) {
+    for (Device_Names& d : devices_)
+      if (d.code == code) return &d;
+    return nullptr;
   }
-  std::string_view Caption_Of(int code) const {
-    for (const Catalogue_Name& e : v_.entries)
-      if (e.code == code) return e.caption;
-    return {};
+  static void Add_Forms(Device_Names& d, const std::vector<std::string>& forms) {
+    for (const std::string& f : forms) {
+      if (!Has(d.forms, f)) d.forms.push_back(f);
+      const Maker_Split split = Split_Maker(f);
+      if (!split.maker.empty() && !Has(d.makers, split.maker)) d.makers.emplace_back(split.maker);
+    }
   }
 
   const Catalogue_View& v_;
+  std::vector<Device_Names> devices_;
 };
+
+// The devices a name without its maker's prefix gives: those of that maker when there are such,
+// else those that are the part itself rather than another maker's version of it.
+std::vector<const Device_Names*> Without_Maker(const Lookup& lookup, const Maker_Split& typed) {
+  auto found = lookup.Where([&](const Device_Names& d) {
+    return std::any_of(d.forms.begin(), d.forms.end(),
+                       [&](const std::string& f) { return Split_Maker(f).part == typed.part; });
+  });
+  if (found.size() < 2) return found;
+  if (!typed.maker.empty()) {
+    auto of_maker = found;
+    std::erase_if(of_maker, [&](const Device_Names* d) { return !Has(d->makers, typed.maker); });
+    if (!of_maker.empty()) return of_maker;
+  }
+  auto plain = found;
+  std::erase_if(plain, [&](const Device_Names* d) { return !Has(d->forms, typed.part); });
+  return plain.empty() ? found : plain;
+}
+
+// Devices whose names or list lines hold the name, or whose names begin it (27C256 for
+// M27C256B): never taken, only shown.
+std::vector<const Device_Names*> Alike(const Lookup& lookup, std::string_view name,
+                                       const Maker_Split& typed) {
+  return lookup.Where([&](const Device_Names& d) {
+    if (name.empty()) return false;
+    if (Holds_Ignoring_Case(d.caption, name)) return true;
+    for (std::string_view line : d.lines)
+      if (Holds_Ignoring_Case(line.substr(0, 40), name)) return true;
+    return std::any_of(d.forms.begin(), d.forms.end(), [&](const std::string& f) {
+      const std::string part = Split_Maker(f).part;
+      return part.size() >= kMin_Alike && typed.part.starts_with(part);
+    });
+  });
+}
 
 }  // namespace
 
@@ -95,42 +145,48 @@ Device_Match Find_Device(std::string_view name, const Catalogue_View& view) {
   const Lookup lookup(view);
   std::optional<int64_t> number;
   if (All_Digits(name)) number = common::Parse_Decimal(name);
-  std::vector<int> codes = lookup.Codes_Where([&](const Catalogue_Name& e) {
-    return (number && e.code == *number) || Equal_Ignoring_Case(e.caption, name);
+  const std::string upper = Upper(name);
+  const Maker_Split typed = Split_Maker(upper);
+  bool as_written = true;
+  auto found = lookup.Where([&](const Device_Names& d) {
+    return (number && d.code == *number) ||
+           std::any_of(view.entries.begin(), view.entries.end(), [&](const Catalogue_Name& e) {
+             return e.code == d.code && Equal_Ignoring_Case(e.caption, name);
+           });
   });
-  if (codes.empty())
-    codes = lookup.Codes_Where([&](const Catalogue_Name& e) {
-      return lookup.Any_Line(
-          e.code, [&](std::string_view l) { return Equal_Ignoring_Case(Part_Name(l), name); });
-    });
+  if (found.empty()) {
+    as_written = false;
+    found = lookup.Where([&](const Device_Names& d) { return Has(d.forms, upper); });
+  }
+  if (found.empty()) found = Without_Maker(lookup, typed);
+
   Device_Match m;
-  if (codes.size() == 1) {
-    m.code = codes.front();
+  const std::string quoted = "'" + std::string(name) + "'";
+  if (found.size() == 1) {
+    m.code = found.front()->code;
+    m.caption = found.front()->caption;
+    if (!as_written)
+      m.note = quoted + " is taken as the " + m.caption + " (device code " +
+               std::to_string(m.code) + ")";
     return m;
   }
-  std::string quoted = "'" + std::string(name) + "'";
-  if (!codes.empty()) {
+  if (!found.empty()) {
     m.problem = quoted + " names several devices; give the code of one of them:";
   } else {
-    codes = lookup.Codes_Where([&](const Catalogue_Name& e) {
-      return !name.empty() && (Holds_Ignoring_Case(e.caption, name) ||
-                               lookup.Any_Line(e.code, [&](std::string_view l) {
-                                 return Holds_Ignoring_Case(l.substr(0, 40), name);
-                               }));
-    });
+    found = Alike(lookup, name, typed);
     m.problem = "no device " + quoted +
-                (codes.empty() ? std::string(" (") + view.program + " list shows the devices)"
-                               : "; devices whose names hold it:");
+                (found.empty() ? std::string(" (") + view.program + " list shows the devices)"
+                               : "; devices whose names are like it:");
   }
-  m.candidates = lookup.Candidate_Lines(codes);
+  m.candidates = lookup.Candidate_Lines(found);
   return m;
 }
 
-void Print_Device_List(std::ostream& out, std::ostream& err, const Catalogue_View& view,
+bool Print_Device_List(std::ostream& out, std::ostream& err, const Catalogue_View& view,
                        std::optional<std::string_view> text) {
   if (!text) {
     for (std::string_view line : view.lines) out << line << '\n';
-    return;
+    return true;
   }
   bool any = false;
   for (std::string_view line : view.lines) {
@@ -139,6 +195,7 @@ void Print_Device_List(std::ostream& out, std::ostream& err, const Catalogue_Vie
     any = true;
   }
   if (!any) err << view.program << ": no device line holds '" << *text << "'\n";
+  return any;
 }
 
 }  // namespace proglink::console

@@ -1,6 +1,8 @@
-// The device a command line names, looked up in a program's catalogue and device list: by device
-// code, or by caption in any case (failing that, by a part name as the device list writes it).
-// Also the list itself as the `list` command prints it.
+// The device a command line names, looked up in a program's catalogue and device list as people
+// write part names: by device code or caption in any case; failing that by any name a caption or
+// list line stands for (16F84A for "16F84/A", 24C02 for "2402 /24C02 /24LC02"); failing that
+// without the maker's prefix (AT28C256, PIC16F877A). Also the list itself as the `list` command
+// prints it.
 #pragma once
 
 #include <iosfwd>
@@ -26,6 +28,8 @@ struct Catalogue_View {
 
 struct Device_Match {
   int code = 0;                         // the device; 0 when the name gives none or several
+  std::string caption;                  // the device's
+  std::string note;                     // which device a name that is not its caption gave
   std::string problem;                  // why no device was chosen
   std::vector<std::string> candidates;  // device list lines of the devices it may mean
 };
@@ -33,8 +37,8 @@ struct Device_Match {
 Device_Match Find_Device(std::string_view name, const Catalogue_View& view);
 
 // The whole device list; with `text`, the device lines holding it in any case (a note on `err`
-// when none does).
-void Print_Device_List(std::ostream& out, std::ostream& err, const Catalogue_View& view,
+// when none does). False when `text` found no line.
+bool Print_Device_List(std::ostream& out, std::ostream& err, const Catalogue_View& view,
                        std::optional<std::string_view> text);
 
 // Whether `text` holds `part`, in any case.

@@ -8,10 +8,15 @@
 #include <iosfwd>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
+#include "proglink/console/command_line.h"
 #include "proglink/console/progress_bar.h"
+#include "proglink/console/run_record.h"
 #include "proglink/console_host.h"
 #include "proglink/link.h"
 
@@ -39,6 +44,12 @@ class Front_End {
   std::ostream& Err() { return host.Err(); }
   const char* Program() const { return style_.program; }
 
+  // The run's command and console options, and the device it names (its caption and code).
+  // With --json, stdout's lines are kept for the one object Final_Status prints.
+  void Start_Run(const Console_Options& options, std::optional<std::string> device,
+                 std::optional<int> device_code);
+  const Console_Options& Options() const { return options_; }
+
   // The search of the start-up. Its serial numbers and reply dump go to stdout with
   // `show_lines`, else to stderr when it fails; a failure also prints the status text. After
   // Ctrl-C there is no search: false.
@@ -47,21 +58,30 @@ class Front_End {
   // Runs a handler with the progress line; not after Ctrl-C.
   void Run(const std::function<void()>& handler, Progress_Range range);
   // Runs an operation with the progress line and gives its outcome; after Ctrl-C it does not
-  // run: Stopped.
+  // run: Stopped. Its first mismatch lines are printed (all of them with --all), its message
+  // boxes wait for its report.
   Outcome Operate(const std::function<Outcome()>& operation, Progress_Range range);
   // Runs a handler whose file dialog is answered with `path`; gives what the handler gives (that
   // the file was loaded or saved), false after Ctrl-C.
   bool Run_With_File(const std::string& path, const std::function<bool()>& handler);
 
-  // The exit status of an operation's outcome, after Ctrl-C that of an interrupted run.
-  // `verdict_line` goes to stdout where the verdict's report says so (empty: nothing), and its
-  // note to stderr.
-  int Report(const Outcome& outcome, const std::string& verdict_line);
+  // One step of the run, named `step` (empty: the command's name), reported: the count of its
+  // mismatches and the first one's address when it has any, then `verdict_line` on stdout where
+  // the verdict's report says so (empty: nothing), its message boxes that do not repeat the
+  // verdict line and the verdict's note on stderr. Gives the step's exit status, after Ctrl-C
+  // that of an interrupted run. With --json the step is kept for the object instead.
+  int Report(const Outcome& outcome, const std::string& verdict_line, std::string_view step = {});
   // The same with the status text for the verdict line.
   int Report(const Outcome& outcome) { return Report(outcome, host.Status()); }
+  int Report_Step(std::string_view step, const Outcome& outcome) {
+    return Report(outcome, host.Status(), step);
+  }
+  // The buffer checksum as its caption shows it, on stdout.
+  void Show_Checksum(const std::string& caption, uint16_t checksum);
 
   // The exit status of the whole run: `status`, unless Ctrl-C, SIGTERM or SIGHUP stopped it
-  // (which is said): then 128 + the signal, as shells report a command a signal ended.
+  // (which is said): then 128 + the signal, as shells report a command a signal ended. With
+  // --json the run's object goes to stdout.
   int Final_Status(int status);
 
   // probe: the search with its lines, and the firmware version.
@@ -83,7 +103,16 @@ class Front_End {
   void Shut_Down();
 
  private:
+  // Held message boxes on stderr, but not one that is `verdict_line`.
+  void Print_Boxes(const std::string& verdict_line);
+  // With --json, what stdout has been given since the last call.
+  std::vector<std::string> Take_Output();
+
   Front_End_Style style_;
+  Console_Options options_;
+  Run_Record record_;
+  std::ostream& out_;
+  std::ostringstream kept_out_;        // stdout's text with --json
   std::unique_ptr<Progress_Bar> bar_;  // only on a terminal
   bool searched_ = false;
   bool quit_clicked_ = false;  // by Ctrl-C

@@ -3,6 +3,7 @@
 // for; then the command runs on a session with that device selected and the options applied.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <variant>
@@ -14,9 +15,9 @@
 
 namespace proglink::console {
 
-// What a front end is made of. `Session` is built from the two streams and the terminal flag and
-// has Select(code), Apply(arguments) and Final_Status(status); `Arguments` has `help` and
-// `device`.
+// What a front end is made of. `Session` is a Front_End built from the two streams and the
+// terminal flag, with Select(code) and Apply(arguments); `Arguments` has `help`, `device` and
+// `console`.
 template <class Session, class Arguments>
 struct Front_End_Parts {
   const char* program;  // "kv9"
@@ -31,21 +32,23 @@ int Run_Front_End(const Front_End_Parts<Session, Arguments>& parts,
                   const std::variant<Arguments, Usage_Problem>& parsed, std::ostream& out,
                   std::ostream& err, bool terminal) {
   if (const auto* problem = std::get_if<Usage_Problem>(&parsed))
-    return Report_Usage(err, parts.program, *problem, parts.usage);
+    return Report_Usage(err, parts.program, *problem);
   const Arguments& a = std::get<Arguments>(parsed);
   if (a.help) {
     out << parts.usage;
     return kGood;
   }
-  int code = 0;
+  Device_Match m;
   if (a.device) {
-    Device_Match m = parts.find_device(*a.device);
-    if (m.code == 0)
-      return Report_Usage(err, parts.program, {m.problem, m.candidates}, parts.usage);
-    code = m.code;
+    m = parts.find_device(*a.device);
+    if (m.code == 0) return Report_Usage(err, parts.program, {m.problem, m.candidates});
+    if (!m.note.empty()) err << parts.program << ": " << m.note << '\n';
   }
+  const int code = m.code;
   Interrupt_Catcher catcher;
   Session s(out, err, terminal);
+  s.Start_Run(a.console, code ? std::optional(m.caption) : std::nullopt,
+              code ? std::optional(code) : std::nullopt);
   if (code != 0) {
     s.Select(code);
     s.Apply(a);

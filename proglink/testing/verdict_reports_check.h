@@ -21,7 +21,7 @@ struct Expected_Report {
 inline constexpr Expected_Report kExpected_Reports[] = {
     {Verdict::Good, 0, true, nullptr},
     {Verdict::Device_Failed, 1, true, nullptr},
-    {Verdict::Stopped, 130, true, nullptr},
+    {Verdict::Stopped, 130, false, nullptr},
     {Verdict::Time_Out, 3, true, "the programmer stopped answering"},
     {Verdict::Lost, 3, true, nullptr},
     {Verdict::Refused, 2, false, nullptr},

@@ -137,9 +137,9 @@ TEST_F(UsageTest, HelpPrintsTheUsageOnStdoutAndSucceeds) {
   EXPECT_TRUE(err.str().empty());
 }
 
-TEST_F(UsageTest, AUsageErrorPrintsTheProblemAndTheUsage) {
+TEST_F(UsageTest, AUsageErrorPrintsTheProblemAndWhereTheUsageIsNotTheUsage) {
   EXPECT_EQ(Run({}), 2);
-  EXPECT_EQ(err.str(), std::string("kv9: no command given\n\n") + Usage_Text());
+  EXPECT_EQ(err.str(), "kv9: no command given\nkv9 --help shows the usage\n");
   EXPECT_EQ(Run({"-d", "27C256", "blank", "--start", "xyz"}), 2);
   EXPECT_EQ(err.str().rfind("kv9: bad hex value 'xyz' for --start\n", 0), 0u);
   EXPECT_TRUE(out.str().empty());
@@ -153,7 +153,7 @@ TEST_F(UsageTest, AnOperationTheDeviceDoesNotHaveIsAUsageError) {
   EXPECT_EQ(err.str().rfind("kv9: the 27C256 has no clock\n", 0), 0u);
   EXPECT_EQ(Run({"-d", "28F010", "security", "1"}), 2);
   EXPECT_EQ(err.str().rfind("kv9: the 28F010 has no security bits\n", 0), 0u);
-  EXPECT_NE(err.str().find(Usage_Text()), std::string::npos);
+  EXPECT_EQ(err.str().find("usage:"), std::string::npos);
   EXPECT_TRUE(sim->Sent().empty());
 }
 

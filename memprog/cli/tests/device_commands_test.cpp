@@ -30,7 +30,7 @@ TEST_F(DeviceCommandsTest, ProgramVerifiesAndTheChipHoldsTheImage) {
   const auto image = Pattern(k32K);
   Write("image.bin", image);
   EXPECT_EQ(Run({"-d", "27C256", "program", "image.bin"}), 0);
-  EXPECT_EQ(out.str(), "Device Verified to Buffer....\n");
+  EXPECT_EQ(out.str(), "Device is Programmed....\nDevice Verified to Buffer....\n");
   EXPECT_EQ(Count_Sent(0x30), 16u);
   EXPECT_EQ(Count_Sent(0x20), 16u);    // auto-verify read it back
   EXPECT_EQ(Read("chip.bin"), image);  // written back when kv9 closed the programmer
@@ -63,13 +63,13 @@ TEST_F(DeviceCommandsTest, ReadVerifyCompareAndBlankOfAProgrammedChip) {
   Write("ff.bin", std::vector<uint8_t>(k32K, 0xFF));
   Plug();
   EXPECT_EQ(Run({"-d", "27C256", "compare", "ff.bin"}), 1);
-  EXPECT_EQ(out.str(), "Device CAN NOT be Reprogrammed....\n");
+  EXPECT_EQ(out.str(), "1 mismatch, the first at 00000\nDevice CAN NOT be Reprogrammed....\n");
 
   Plug();
   EXPECT_EQ(Run({"-d", "27C256", "--start", "7FFE", "blank"}), 1);
   EXPECT_EQ(out.str(), "7FFE  EXPECTED-FF FOUND-" + common::Hex(image[0x7FFE], 2) +
                            "\n7FFF  EXPECTED-FF FOUND-" + common::Hex(image[0x7FFF], 2) +
-                           "\nDevice is NOT Erased....\n");
+                           "\n2 mismatches, the first at 07FFE\nDevice is NOT Erased....\n");
 }
 
 TEST_F(DeviceCommandsTest, BlankCheckOfAnErasedChip) {
@@ -85,9 +85,10 @@ TEST_F(DeviceCommandsTest, VerifyListsTheWindowsMismatchLines) {
   image[0x12] = 0xAA;
   Write("wanted.bin", image);
   EXPECT_EQ(Run({"-d", "27C256", "verify", "wanted.bin"}), 1);
-  ASSERT_EQ(Out_Lines().size(), 3u);
-  EXPECT_EQ(Out_Lines()[0], "00012  EXPECTED-AA FOUND-55");
-  EXPECT_EQ(Out_Lines()[2], "Device Did NOT Verify to Buffer....");
+  EXPECT_EQ(out.str(),
+            "00012  EXPECTED-AA FOUND-55\n"
+            "1 bytes differ, 1 of them need a bit raised from 0 to 1 (erase first)\n"
+            "1 mismatch, the first at 00012\nDevice Did NOT Verify to Buffer....\n");
 }
 
 TEST_F(DeviceCommandsTest, SwapAndSplitMapTheBufferAsTheWindowDoes) {
@@ -108,7 +109,7 @@ TEST_F(DeviceCommandsTest, AFailedBlockExitsOne) {
   Plug(Faults({{progsim::Fault::Fail_Block, 3}}));
   EXPECT_EQ(Run({"-d", "27C256", "program", "image.bin"}), 1);
   EXPECT_EQ(out.str(), "Device DID NOT Program....\n");
-  EXPECT_NE(err.str().find("Device DID NOT Program....\n"), std::string::npos);  // the box
+  EXPECT_EQ(err.str().find("Device DID NOT Program...."), std::string::npos);  // its box: not again
   EXPECT_EQ(Count_Sent(0x30), 3u);
   EXPECT_EQ(Count_Sent(0x20), 0u);
 }
@@ -217,8 +218,8 @@ TEST_F(DeviceCommandsTest, CtrlCStopsAtTheNextBlockAndResetsTheProgrammer) {
   EXPECT_EQ(Count_Sent(0x30), 4u);
   EXPECT_EQ(Count_Sent(0x20), 0u);
   EXPECT_EQ(Sent_Codes().back(), 0x53);  // left reset, its supplies off
-  EXPECT_EQ(out.str(), "Device DID NOT Program....\n");
-  EXPECT_NE(err.str().find("kv9: stopped by Ctrl-C\n"), std::string::npos);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str(), "kv9: stopped by Ctrl-C\n");  // nothing of a programmer lost
   EXPECT_EQ(err.str().find("stopped answering"), std::string::npos);
 
   sim->intercept = nullptr;

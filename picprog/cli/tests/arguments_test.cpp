@@ -77,15 +77,17 @@ TEST_F(Mcu9UsageTest, HelpAndUsageErrors) {
   EXPECT_EQ(Run({"-h"}), 0);
   EXPECT_EQ(out.str(), Usage_Text());
   EXPECT_EQ(Run({"-d", "16F84/A", "program", "x.bin", "--fuse", "wxyz"}), 2);
-  EXPECT_EQ(err.str(), "mcu9: bad hex value 'wxyz' for --fuse (a word, up to 4 hex digits)\n\n" +
-                           std::string(Usage_Text()));
+  EXPECT_EQ(err.str(),
+            "mcu9: bad hex value 'wxyz' for --fuse (a word, up to 4 hex digits)\n"
+            "mcu9 --help shows the usage\n");
   EXPECT_TRUE(out.str().empty());
   EXPECT_TRUE(sim->Sent().empty());
 }
 
 TEST_F(Mcu9UsageTest, AnOperationThePartDoesNotHaveIsAUsageError) {
   EXPECT_EQ(Run({"-d", "12C508/A", "erase"}), 2);
-  EXPECT_EQ(err.str().rfind("mcu9: the 12C508/A cannot be erased electrically\n\nusage:", 0), 0u);
+  EXPECT_EQ(err.str(),
+            "mcu9: the 12C508/A cannot be erased electrically\nmcu9 --help shows the usage\n");
   Write_Words("ee.bin", Words(0x3FFF, 0, 0));
   EXPECT_EQ(Run({"-d", "16F84/A", "program-ee", "ee.bin"}), 2);  // its EEPROM is not offered
   EXPECT_EQ(err.str().rfind("mcu9: the 16F84/A has no data EEPROM\n", 0), 0u);

@@ -56,7 +56,9 @@ TEST_F(Mcu9DeviceTest, ProgramVerifyAndReadA16F877A) {
   other[0x2106] = 0x0E00;
   Write_Words("other.bin", other);
   EXPECT_EQ(Run({"-d", "16F877A", "verify", "other.bin"}), 1);
-  EXPECT_EQ(out.str(), "2106  EXPECTED-0E00  FOUND-0E20\nDevice Did NOT Verify to Buffer...\n");
+  EXPECT_EQ(out.str(),
+            "2106  EXPECTED-0E00  FOUND-0E20\n1 mismatch, the first at 2106\n"
+            "Device Did NOT Verify to Buffer...\n");
 }
 
 TEST_F(Mcu9DeviceTest, TheCalibrationWordOfA12C508IsKept) {
@@ -159,8 +161,9 @@ TEST_F(Mcu9DeviceTest, DataEepromProgramAndVerify) {
   words[0x2005] = 0x00AA;
   Write_Words("other.bin", words);
   EXPECT_EQ(Run({"-d", "16F877A", "verify-ee", "other.bin"}), 1);
-  EXPECT_EQ(out.str(), "2005  EXPECTED-00AA  FOUND-" + common::Hex(5 * 7 + 3, 4) +
-                           "\nEEprom Did NOT Verify to Buffer....\n");
+  EXPECT_EQ(out.str(),
+            "2005  EXPECTED-00AA  FOUND-" + common::Hex(5 * 7 + 3, 4) +
+                "\n1 mismatch, the first at 2005\nEEprom Did NOT Verify to Buffer....\n");
 }
 
 TEST_F(Mcu9DeviceTest, VerifyVoltageGoesOutAsTheVccCode) {
@@ -234,9 +237,23 @@ TEST_F(Mcu9DeviceTest, CtrlCStopsAtTheNextBlockAndResetsTheProgrammer) {
   EXPECT_EQ(Run({"-d", "16F877A", "program", "image.bin"}), 130);
   EXPECT_EQ(Sent_With(0x30).size(), 3u);
   EXPECT_EQ(sim->Sent().back().Code(), 0x53);  // left reset
-  EXPECT_EQ(out.str(), "Device DID NOT Program...\n");
+  EXPECT_EQ(out.str(), "");
   EXPECT_NE(err.str().find("mcu9: stopped by Ctrl-C\n"), std::string::npos);
-  EXPECT_EQ(err.str().find("stopped answering"), std::string::npos);
+  EXPECT_EQ(err.str().find("present"), std::string::npos);  // nothing of a programmer lost
+}
+
+// A part whose calibration word reads as lost could never be erased from the command line.
+TEST_F(Mcu9DeviceTest, YesAllowsErasingAPartWhoseCalibrationLooksLost) {
+  Plug("12F509");
+  ASSERT_TRUE(Chip().Program(progsim::Pic_Chip::kConfig12, 0x0FF7));  // protected: reads 0
+  EXPECT_EQ(Run({"-d", "12F509", "erase"}), 1);
+  EXPECT_NE(err.str().find("Erase anyway?"), std::string::npos);
+  EXPECT_NE(err.str().find("(answered No: --yes answers Yes)"), std::string::npos);
+  EXPECT_TRUE(Chip().Code_Protected());
+
+  EXPECT_EQ(Run({"-d", "12F509", "erase", "--yes"}), 0);
+  EXPECT_NE(err.str().find("(answered Yes: --yes)"), std::string::npos);
+  EXPECT_FALSE(Chip().Code_Protected());
 }
 
 TEST_F(Mcu9DeviceTest, FirmwareUpdateFromTheStartAddKey) {

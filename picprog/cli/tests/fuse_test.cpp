@@ -31,7 +31,7 @@ TEST_F(Mcu9FuseTest, AWordTheEditorCannotRepresentIsAUsageError) {
   Write_Words("image.bin", Words(0x0FFF, 0x1FE, 0x0FFF));
   EXPECT_EQ(Run({"-d", "12C508/A", "--fuse", "0FFF", "program", "image.bin"}), 2);
   EXPECT_EQ(err.str().rfind("mcu9: --fuse: the 12C508/A's fuse editor cannot represent 0FFF: its "
-                            "settings for it give 001F (bits 0FE0 differ)\n\nusage:",
+                            "settings for it give 001F (bits 0FE0 differ)\nmcu9 --help shows",
                             0),
             0u);
   EXPECT_TRUE(sim->Sent().empty());
