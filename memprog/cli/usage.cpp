@@ -41,7 +41,8 @@ Options:
       --hex-start HEX      Hex File Start=
       --hex-end HEX        Hex File End=
       --hex-offset HEX     Hex Offset=
-      --fill HEX           fill the whole buffer with this byte first (it starts as 00)
+      --fill HEX           fill the whole buffer with this byte first (it starts blank, as
+                           the part is erased: FF, or 00 where the info shows Blank=00)
       --no-verify          program without reading the device back
   -h, --help               this text
 
