@@ -17,6 +17,7 @@ enum Group : unsigned {
   kRange = kFirst_Own_Group,  // --split, --swap and the six range values
   kFill = kRange << 1,        // --fill
   kVerify = kRange << 2,      // --no-verify
+  kSteps = kRange << 3,       // --check-id and --erase
 };
 
 constexpr unsigned kWith_Device = kDevice_Group | kNeeds_Device;
@@ -34,7 +35,7 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Convert), "convert", "convert IN OUT", 2, 2, kBuffer | kIn_File | kOut_File},
     {Id(Command::Checksum), "checksum", "checksum IN", 1, 1, kBuffer | kIn_File},
     {Id(Command::Read), "read", "read OUT", 1, 1, kBuffer | kOut_File},
-    {Id(Command::Program), "program", "program IN", 1, 1, kBuffer | kIn_File | kVerify},
+    {Id(Command::Program), "program", "program IN", 1, 1, kBuffer | kIn_File | kVerify | kSteps},
     {Id(Command::Verify), "verify", "verify IN", 1, 1, kBuffer | kIn_File},
     {Id(Command::Compare), "compare", "compare IN", 1, 1, kBuffer | kIn_File},
     {Id(Command::Blank), "blank", "blank", 0, 0, kWith_Device | kRange},
@@ -55,6 +56,8 @@ enum Opt {
   kRange_Value,
   kFill_Value,
   kNo_Verify,
+  kCheck_Id,
+  kErase,
   kHelp
 };
 
@@ -72,6 +75,8 @@ constexpr Option_Form kOptions[] = {
     {"--hex-offset", 0, kRange_Value, kRange, true},
     {"--fill", 0, kFill_Value, kFill, true},
     {"--no-verify", 0, kNo_Verify, kVerify, false},
+    {"--check-id", 0, kCheck_Id, kSteps, false},
+    {"--erase", 0, kErase, kSteps, false},
     {"--help", 'h', kHelp, 0, false},
 };
 
@@ -156,6 +161,12 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
     }
     case kNo_Verify:
       a_.no_verify = true;
+      break;
+    case kCheck_Id:
+      a_.check_id = true;
+      break;
+    case kErase:
+      a_.erase = true;
       break;
     case kHelp:
       a_.help = true;

@@ -48,6 +48,8 @@ struct Arguments {
   std::optional<int> split;                  // program type: 0 byte, 1 even/high, 2 odd/low
   bool swap = false;                         // R/W as Hi/Lo
   bool no_verify = false;
+  bool check_id = false;  // program: only the part the electronic ID names as the one selected
+  bool erase = false;     // program: erase and blank-check the part first
   std::optional<uint8_t> fill;
   std::vector<Range_Entry> ranges;  // in the order the window's fields are filled
 };

@@ -44,6 +44,10 @@ Options:
       --fill HEX           fill the whole buffer with this byte first (it starts blank, as
                            the part is erased: FF, or 00 where the info shows Blank=00)
       --no-verify          program without reading the device back
+      --check-id           program: first read the electronic ID; program only when it
+                           names the selected device (not for devices no ID names)
+      --erase              program: first erase the device and check it blank (flash,
+                           electrically erasable EPROMs and micros; not for the others)
   -h, --help               this text
 
 Exit status: 0 good; 1 the device failed the operation; 2 bad usage or a bad input file;
