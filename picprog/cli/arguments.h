@@ -42,6 +42,9 @@ struct Arguments {
   std::optional<std::string> fill;   // hex digits for FillEdit; the part's blank word otherwise
   std::optional<uint16_t> fuse;      // --fuse, or the word of the fuse command
   std::optional<int> verify_volts;   // V_Verify's item: 0 "3 Volts", 1 "5 Volts", 2 "6 Volts"
+  bool no_verify = false;            // program: no verify after it
+  bool check_id = false;             // program: only the part the device ID names as selected
+  bool erase = false;                // program: erase and blank-check the part first
 };
 
 using proglink::console::Usage_Problem;
