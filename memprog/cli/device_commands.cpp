@@ -9,7 +9,7 @@
 #include "memprog/ops/program.h"
 #include "memprog/ops/read_ops.h"
 #include "proglink/console/exit_status.h"
-#include "proglink/console/run_steps.h"
+#include "proglink/console/program_steps.h"
 
 namespace memprog::cli {
 
@@ -57,20 +57,20 @@ int Read_Command(const Arguments& a, Session& s) {
 
 int Program_Command(const Arguments& a, Session& s) {
   // Refused before the file is read or anything sent.
-  if (a.erase && !Erases_Electrically(s.k))
+  if (a.steps.erase && !Erases_Electrically(s.k))
     return Not_For_Device(s,
                           "has no erase command: --erase does not apply (an EEPROM or RAM takes "
                           "any value when programmed, a UV EPROM is erased under ultraviolet "
                           "light, a one-time part not at all)");
-  if (a.check_id && !Has_Electronic_Id(s.k.Device_Code))
+  if (a.steps.check_id && !Has_Electronic_Id(s.k.Device_Code))
     return Not_For_Device(s,
                           "answers no electronic ID in the ID tables: --check-id cannot tell it "
                           "from another part");
   if (!s.Load(a.operands[0], a.in_format)) return kUsage;
   if (!s.Find_Programmer()) return kNoProgrammer;
   return proglink::console::Run_Steps({
-      [&] { return a.check_id ? Check_Id(s) : kGood; },
-      [&] { return a.erase ? Erase_First(s) : kGood; },
+      [&] { return a.steps.check_id ? Check_Id(s) : kGood; },
+      [&] { return a.steps.erase ? Erase_First(s) : kGood; },
       [&] { return s.Report(s.Run(Program_EpromClick)); },
   });
 }

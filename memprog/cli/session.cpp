@@ -68,7 +68,7 @@ void Session::Apply(const Arguments& a) {
     if (value && common::Parse_Hex(r.hex) != uint64_t{static_cast<uint32_t>(*value)})
       Err() << "kv9: " << r.option << " " << r.hex << " gives " << k.ui[r.button].caption << "\n";
   }
-  if (a.no_verify && k.Auto_Verify == 1) Auto_VerifyClick(k);
+  if (a.steps.no_verify && k.Auto_Verify == 1) Auto_VerifyClick(k);
   Start_Blank(k);
   if (a.fill) {
     FillClick(k);

@@ -45,18 +45,7 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Firmware), "firmware", "firmware FILE", 1, 1, 0},
 };
 
-enum Opt {
-  kDevice,
-  kFormat,
-  kOut_Format,
-  kFill_Value,
-  kFuse_Word,
-  kVerify_Voltage,
-  kNo_Verify,
-  kCheck_Id,
-  kErase,
-  kHelp
-};
+enum Opt { kDevice, kFormat, kOut_Format, kFill_Value, kFuse_Word, kVerify_Voltage, kStep, kHelp };
 
 constexpr Option_Form kOptions[] = {
     {"--device", 'd', kDevice, kDevice_Group, true},
@@ -65,9 +54,9 @@ constexpr Option_Form kOptions[] = {
     {"--fill", 0, kFill_Value, kFill, true},
     {"--fuse", 0, kFuse_Word, kFuse, true},
     {"--verify-voltage", 0, kVerify_Voltage, kVolts, true},
-    {"--no-verify", 0, kNo_Verify, kSteps, false},
-    {"--check-id", 0, kCheck_Id, kSteps, false},
-    {"--erase", 0, kErase, kSteps, false},
+    {"--no-verify", 0, kStep, kSteps, false},
+    {"--check-id", 0, kStep, kSteps, false},
+    {"--erase", 0, kStep, kSteps, false},
     {"--help", 'h', kHelp, 0, false},
 };
 
@@ -127,14 +116,8 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
       a_.verify_volts = static_cast<int>(v - std::begin(kVolts_Items));
       break;
     }
-    case kNo_Verify:
-      a_.no_verify = true;
-      break;
-    case kCheck_Id:
-      a_.check_id = true;
-      break;
-    case kErase:
-      a_.erase = true;
+    case kStep:
+      Take_Step_Option(form.long_name, a_.steps);
       break;
     case kHelp:
       a_.help = true;

@@ -16,7 +16,7 @@
 #include "picprog/ops/routine_table.h"
 #include "proglink/console/exit_status.h"
 #include "proglink/console/id_check.h"
-#include "proglink/console/run_steps.h"
+#include "proglink/console/program_steps.h"
 
 namespace picprog::cli {
 
@@ -121,12 +121,12 @@ int Program_Command(const Arguments& a, Session& s) {
     return Usage_Error(
         s,
         {"--fuse: programming the " + Caption(s) + " does not write its configuration word", {}});
-  if (a.erase && m.Erase_Flag == 0)
+  if (a.steps.erase && m.Erase_Flag == 0)
     return Not_For_Device(s, "cannot be erased electrically: --erase does not apply");
-  if (a.check_id && !Device_Id_Of(Caption(s)))
+  if (a.steps.check_id && !Device_Id_Of(Caption(s)))
     return Not_For_Device(s, "has no device ID: --check-id cannot tell it from another part");
   if (int status = Load_Input(a, s); status != kGood) return status;
-  const bool verify = !a.no_verify;
+  const bool verify = !a.steps.no_verify;
   const uint16_t config = m.Buf()[kConfig_Word];
   // Protected code reads back as zeros.
   if (verify && !row && Code_Protection_Of(config, m.Family) != Protection::Off)
@@ -139,12 +139,12 @@ int Program_Command(const Arguments& a, Session& s) {
   Part_Read read{kGood, nullptr};
   return proglink::console::Run_Steps({
       [&]() -> int {
-        if (!a.check_id) return kGood;
+        if (!a.steps.check_id) return kGood;
         read = Read_Part(s);
         return read.words ? Check_Device_Id(s, *read.words) : read.status;
       },
       [&]() -> int {
-        if (!a.erase) return kGood;
+        if (!a.steps.erase) return kGood;
         read.words.reset();  // what was read before the erase is gone
         const int status = Erase_Part(s);
         return status == kGood ? Blank_After_Erase(s) : status;
