@@ -117,8 +117,7 @@ int main(int argc, char** argv) {
       {"16F877A program+verify",
        pic,
        picprog::cli::Run_Mcu9,
-       {{"-d", "16F877A", "program", "usb_bench_16f877a.bin"},
-        {"-d", "16F877A", "verify", "usb_bench_16f877a.bin"}}},
+       {{"-d", "16F877A", "program", "usb_bench_16f877a.bin"}}},
   };
   std::printf("full-speed FT245R, latency timer %d ms, best of %d rounds%s\n", kLibftdi_Latency_Ms,
               rounds, real_time ? "" : " (no real-time priority: other load counts against it)");

@@ -21,6 +21,14 @@ Id_Match Look_Up_Id(uint8_t mfg, uint8_t dev) {
   return m;
 }
 
+bool Has_Electronic_Id(int code) {
+  for (int mfg = 0; mfg <= 0xFF; ++mfg)
+    if (const Id_Maker* maker = Find_Id_Maker(static_cast<uint8_t>(mfg)))
+      for (const Id_Part& part : maker->parts)
+        if (part.code == code) return true;
+  return false;
+}
+
 Id_Caption_Texts Id_Texts(uint8_t mfg, uint8_t dev) {
   Id_Match m = Look_Up_Id(mfg, dev);
   return {m.mfg_known ? m.mfg_caption : "Mfg Id - " + common::Hex(mfg, 2),

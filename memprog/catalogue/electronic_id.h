@@ -22,6 +22,10 @@ struct Id_Match {
 
 Id_Match Look_Up_Id(uint8_t mfg, uint8_t dev);
 
+// Whether some answer of the ID tables names the device code: a part no answer names cannot be
+// told from another one by its electronic ID.
+bool Has_Electronic_Id(int code);
+
 // The texts of Mfg and Dev after an identification: the caption and part name, or
 // "Mfg Id - " / "Dev Id - " and the byte in two upper-case hex digits when it is not listed.
 struct Id_Caption_Texts {

@@ -16,7 +16,7 @@ using namespace proglink::console;
 enum Group : unsigned {
   kRange = kFirst_Own_Group,  // --split, --swap and the six range values
   kFill = kRange << 1,        // --fill
-  kVerify = kRange << 2,      // --no-verify
+  kSteps = kRange << 2,       // --no-verify, --check-id and --erase
 };
 
 constexpr unsigned kWith_Device = kDevice_Group | kNeeds_Device;
@@ -35,7 +35,7 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Checksum), "checksum", "checksum IN", 1, 1, kBuffer | kIn_File},
     {Id(Command::Read), "read", "read OUT", 1, 1, kBuffer | kOut_File},
     {Id(Command::Program), "program", "program IN", 1, 1,
-     kBuffer | kIn_File | kVerify | kLists_Mismatches},
+     kBuffer | kIn_File | kSteps | kLists_Mismatches},
     {Id(Command::Verify), "verify", "verify IN", 1, 1, kBuffer | kIn_File | kLists_Mismatches},
     {Id(Command::Compare), "compare", "compare IN", 1, 1, kBuffer | kIn_File},
     {Id(Command::Blank), "blank", "blank", 0, 0, kWith_Device | kRange | kLists_Mismatches},
@@ -47,17 +47,7 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Firmware), "firmware", "firmware FILE", 1, 1, 0},
 };
 
-enum Opt {
-  kDevice,
-  kFormat,
-  kOut_Format,
-  kSplit,
-  kSwap,
-  kRange_Value,
-  kFill_Value,
-  kNo_Verify,
-  kHelp
-};
+enum Opt { kDevice, kFormat, kOut_Format, kSplit, kSwap, kRange_Value, kFill_Value, kStep, kHelp };
 
 constexpr Option_Form kOptions[] = {
     {"--device", 'd', kDevice, kDevice_Group, true},
@@ -72,7 +62,9 @@ constexpr Option_Form kOptions[] = {
     {"--hex-end", 0, kRange_Value, kRange, true},
     {"--hex-offset", 0, kRange_Value, kRange, true},
     {"--fill", 0, kFill_Value, kFill, true},
-    {"--no-verify", 0, kNo_Verify, kVerify, false},
+    {"--no-verify", 0, kStep, kSteps, false},
+    {"--check-id", 0, kStep, kSteps, false},
+    {"--erase", 0, kStep, kSteps, false},
     {"--help", 'h', kHelp, 0, false},
 };
 
@@ -155,8 +147,8 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
       a_.fill = static_cast<uint8_t>(*common::Parse_Hex(*hex));
       break;
     }
-    case kNo_Verify:
-      a_.no_verify = true;
+    case kStep:
+      Take_Step_Option(form.long_name, a_.steps);
       break;
     case kHelp:
       a_.help = true;

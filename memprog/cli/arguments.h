@@ -9,6 +9,7 @@
 
 #include "memprog/files/buffer_file.h"
 #include "proglink/console/command_line.h"
+#include "proglink/console/program_steps.h"
 
 namespace memprog::cli {
 
@@ -48,7 +49,7 @@ struct Arguments {
   File_Type out_format = File_Type::Binary;  // of the output file, when it writes one
   std::optional<int> split;                  // program type: 0 byte, 1 even/high, 2 odd/low
   bool swap = false;                         // R/W as Hi/Lo
-  bool no_verify = false;
+  proglink::console::Step_Options steps;     // program: --no-verify, --check-id, --erase
   std::optional<uint8_t> fill;
   std::vector<Range_Entry> ranges;  // in the order the window's fields are filled
 };

@@ -31,6 +31,10 @@ int Id_Command(const Arguments& a, Session& s);
 int Clock_Command(const Arguments& a, Session& s);
 int Firmware_Command(const Arguments& a, Session& s);
 
+// program --check-id: the electronic ID read on the selected device's set-up; kGood only when it
+// names that device (what it names is printed either way).
+int Check_Id(Session& s);
+
 // A command the selected device does not have: the message and where the usage is.
 int Not_For_Device(Session& s, const std::string& what);
 

@@ -1,12 +1,15 @@
 // The device operations: the window's buttons, after the programmer has been found.
 #include <ostream>
 
+#include "memprog/catalogue/electronic_id.h"
+#include "memprog/catalogue/erase_kinds.h"
 #include "memprog/cli/commands.h"
 #include "memprog/core/file_buttons.h"
 #include "memprog/ops/erase.h"
 #include "memprog/ops/program.h"
 #include "memprog/ops/read_ops.h"
 #include "proglink/console/exit_status.h"
+#include "proglink/console/program_steps.h"
 
 namespace memprog::cli {
 
@@ -28,6 +31,19 @@ int Alone(Session& s, Operation operation) {
   return s.Report(s.Run(operation));
 }
 
+bool Erases_Electrically(const Kv9& k) {
+  const Erase_Kind* kind = Find_Erase_Kind(k.Erase_Type);
+  return kind && kind->procedure != Erase_Procedure::Nothing;
+}
+
+// --erase: the part erased, then found blank, before anything is programmed into it.
+int Erase_First(Session& s) {
+  if (int status = s.Report_Step("erase", s.Run(Erase_ButClick)); status != kGood) return status;
+  // That erase has read the part back already.
+  if (Find_Erase_Kind(s.k.Erase_Type)->procedure == Erase_Procedure::Erase_Then_Check) return kGood;
+  return s.Report_Step("blank", s.Run(Blank_ChkClick));
+}
+
 }  // namespace
 
 int Read_Command(const Arguments& a, Session& s) {
@@ -42,11 +58,24 @@ int Read_Command(const Arguments& a, Session& s) {
 // Programming and its verify are two steps, each with its own verdict: the window's auto-verify
 // is off on the command line (Session::Apply).
 int Program_Command(const Arguments& a, Session& s) {
+  // Refused before the file is read or anything sent.
+  if (a.steps.erase && !Erases_Electrically(s.k))
+    return Not_For_Device(s,
+                          "has no erase command: --erase does not apply (an EEPROM or RAM takes "
+                          "any value when programmed, a UV EPROM is erased under ultraviolet "
+                          "light, a one-time part not at all)");
+  if (a.steps.check_id && !Has_Electronic_Id(s.k.Device_Code))
+    return Not_For_Device(s,
+                          "answers no electronic ID in the ID tables: --check-id cannot tell it "
+                          "from another part");
   if (!s.Load(a.operands[0], a.in_format)) return kUsage;
   if (!s.Find_Programmer()) return kNoProgrammer;
-  const int status = s.Report_Step("program", s.Run(Program_EpromClick));
-  if (status != kGood || a.no_verify) return status;
-  return s.Report_Step("verify", s.Run(Verify_EpromClick));
+  return proglink::console::Run_Steps({
+      [&] { return a.steps.check_id ? Check_Id(s) : kGood; },
+      [&] { return a.steps.erase ? Erase_First(s) : kGood; },
+      [&] { return s.Report_Step("program", s.Run(Program_EpromClick)); },
+      [&] { return a.steps.no_verify ? kGood : s.Report_Step("verify", s.Run(Verify_EpromClick)); },
+  });
 }
 
 int Verify_Command(const Arguments& a, Session& s) {
@@ -62,8 +91,7 @@ int Blank_Command(const Arguments&, Session& s) {
 }
 
 int Erase_Command(const Arguments&, Session& s) {
-  if (s.k.Erase_Type == Erase_Type::No_Erase)
-    return Not_For_Device(s, "cannot be erased electrically");
+  if (!Erases_Electrically(s.k)) return Not_For_Device(s, "cannot be erased electrically");
   return Alone(s, Erase_ButClick);
 }
 

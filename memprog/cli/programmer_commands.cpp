@@ -9,6 +9,7 @@
 #include "memprog/core/test_panel.h"
 #include "memprog/ops/clock.h"
 #include "proglink/console/exit_status.h"
+#include "proglink/console/id_check.h"
 
 namespace memprog::cli {
 
@@ -31,6 +32,12 @@ std::string Upper(std::string text) {
   return text;
 }
 
+// The Device button with Auto ID on, the list then left alone: the ID methods are tried on the
+// selected device's set-up.
+proglink::Outcome Read_Id(Session& s) {
+  return End_Busy(s.k, s.Run(DeviceClick, false));
+}
+
 }  // namespace
 
 int Probe_Command(const Arguments&, Session& s) {
@@ -42,16 +49,28 @@ int Probe_Command(const Arguments&, Session& s) {
 int Id_Command(const Arguments&, Session& s) {
   if (!s.Find_Programmer()) return kNoProgrammer;
   Kv9& k = s.k;
-  const proglink::Outcome id = s.Run(DeviceClick, false);
-  const proglink::Outcome closed = End_Busy(k, id);
+  const proglink::Outcome id = Read_Id(s);
   s.Out() << k.ui["Mfg"].caption << '\n' << k.ui["Dev"].caption << '\n';
   if (id.verdict == proglink::Verdict::Good) {
     s.Out() << Device_List_Lines()[Find_Line_With_Code(*id.device_code)] << '\n';
     return kGood;
   }
-  if (closed.verdict != proglink::Verdict::Device_Failed) return s.Report(closed, "");
+  if (id.verdict != proglink::Verdict::Device_Failed) return s.Report(id, "");
   s.Err() << "kv9: no line of the device list goes with this ID\n";
   return kFailed;
+}
+
+int Check_Id(Session& s) {
+  const Kv9& k = s.k;
+  const proglink::Outcome id = Read_Id(s);
+  if (id.verdict != proglink::Verdict::Good && id.verdict != proglink::Verdict::Device_Failed)
+    return s.Report(id);
+  return proglink::console::Report_Id_Check(
+      s,
+      {.text = k.ui["Mfg"].caption + " " + k.ui["Dev"].caption,
+       .part = k.Id_Name,
+       .matches = id.verdict == proglink::Verdict::Good && id.device_code == k.Device_Code},
+      k.ui["Device"].caption);
 }
 
 int Clock_Command(const Arguments& a, Session& s) {

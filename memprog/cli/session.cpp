@@ -1,9 +1,12 @@
 #include "memprog/cli/session.h"
 
+#include <algorithm>
+#include <cstring>
 #include <ostream>
 
 #include "common/hex.h"
 #include "memprog/catalogue/device_list.h"
+#include "memprog/core/buffer.h"
 #include "memprog/core/file_buttons.h"
 #include "memprog/core/main_form.h"
 #include "memprog/core/ranges.h"
@@ -14,6 +17,21 @@
 namespace memprog::cli {
 
 using proglink::console::Interrupted;
+
+namespace {
+
+// The buffer as an erased part holds it, as far as the device range and a save of it reach: the
+// bytes a file does not cover are then programmed blank, not 00 (which on a one-time part would
+// spoil them for good).
+void Start_Blank(Kv9& k) {
+  const int64_t last_index = int64_t{k.Buf_Start_Add} + k.Dev_End_Add - k.Dev_Start_Add;
+  // `| 1`: with the byte order swapped the last byte of the range comes from the index after it.
+  const int64_t last = std::min<int64_t>(
+      std::max(Range_End_Index(k), Buffer_Position(k.Prg_Type, last_index | 1)), kImage_Size - 1);
+  if (last >= 0) std::memset(k.Image_Buffer.get(), k.Blank_Value, static_cast<size_t>(last) + 1);
+}
+
+}  // namespace
 
 Session::Session(std::ostream& out, std::ostream& err, bool terminal)
     : Front_End(out, err, terminal, {"kv9", 5, "StaticText3"}), k(host) {
@@ -51,6 +69,7 @@ void Session::Apply(const Arguments& a) {
       Err() << "kv9: " << r.option << " " << r.hex << " gives " << k.ui[r.button].caption << "\n";
   }
   if (k.Auto_Verify == 1) Auto_VerifyClick(k);
+  Start_Blank(k);
   if (a.fill) {
     FillClick(k);
     FillBoxClick(k, 2);  // "Fill Buffer With XX"

@@ -46,8 +46,13 @@ Options:
       --hex-start HEX      Hex File Start=
       --hex-end HEX        Hex File End=
       --hex-offset HEX     Hex Offset=
-      --fill HEX           fill the whole buffer with this byte first (it starts as 00)
+      --fill HEX           fill the whole buffer with this byte first (it starts blank, as
+                           the part is erased: FF, or 00 where the info shows Blank=00)
       --no-verify          program without reading the device back
+      --check-id           program: first read the electronic ID; program only when it
+                           names the selected device (not for devices no ID names)
+      --erase              program: first erase the device and check it blank (flash,
+                           electrically erasable EPROMs and micros; not for the others)
       --all                list every byte that differs, not only the first 20
       --json               print one JSON object instead of the text: program, command,
                            device, device_code, verdict, exit_status, count, first_address,

@@ -17,6 +17,7 @@ enum Group : unsigned {
   kFill = kFirst_Own_Group,  // --fill
   kFuse = kFill << 1,        // --fuse
   kVolts = kFill << 2,       // --verify-voltage
+  kSteps = kFill << 3,       // --no-verify, --check-id and --erase
 };
 
 constexpr unsigned kWith_Device = kDevice_Group | kNeeds_Device;
@@ -35,7 +36,8 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Convert), "convert", "convert IN OUT", 2, 2, kInput | kOut_File | kFuse},
     {Id(Command::Checksum), "checksum", "checksum IN", 1, 1, kInput},
     {Id(Command::Read), "read", "read OUT", 1, 1, kWith_Device | kOut_File | kFill},
-    {Id(Command::Program), "program", "program IN", 1, 1, kInput | kFuse | kLists_Mismatches},
+    {Id(Command::Program), "program", "program IN", 1, 1,
+     kInput | kFuse | kVolts | kSteps | kLists_Mismatches},
     {Id(Command::Verify), "verify", "verify IN", 1, 1, kInput | kFuse | kVolts | kLists_Mismatches},
     {Id(Command::Blank), "blank", "blank", 0, 0, kWith_Device | kLists_Mismatches},
     {Id(Command::Erase), "erase", "erase", 0, 0, kWith_Device},
@@ -45,7 +47,7 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Firmware), "firmware", "firmware FILE", 1, 1, 0},
 };
 
-enum Opt { kDevice, kFormat, kOut_Format, kFill_Value, kFuse_Word, kVerify_Voltage, kHelp };
+enum Opt { kDevice, kFormat, kOut_Format, kFill_Value, kFuse_Word, kVerify_Voltage, kStep, kHelp };
 
 constexpr Option_Form kOptions[] = {
     {"--device", 'd', kDevice, kDevice_Group, true},
@@ -54,6 +56,9 @@ constexpr Option_Form kOptions[] = {
     {"--fill", 0, kFill_Value, kFill, true},
     {"--fuse", 0, kFuse_Word, kFuse, true},
     {"--verify-voltage", 0, kVerify_Voltage, kVolts, true},
+    {"--no-verify", 0, kStep, kSteps, false},
+    {"--check-id", 0, kStep, kSteps, false},
+    {"--erase", 0, kStep, kSteps, false},
     {"--help", 'h', kHelp, 0, false},
 };
 
@@ -113,6 +118,9 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
       a_.verify_volts = static_cast<int>(v - std::begin(kVolts_Items));
       break;
     }
+    case kStep:
+      Take_Step_Option(form.long_name, a_.steps);
+      break;
     case kHelp:
       a_.help = true;
       break;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "proglink/console/command_line.h"
+#include "proglink/console/program_steps.h"
 
 namespace picprog::cli {
 
@@ -43,6 +44,7 @@ struct Arguments {
   std::optional<std::string> fill;   // hex digits for FillEdit; the part's blank word otherwise
   std::optional<uint16_t> fuse;      // --fuse, or the word of the fuse command
   std::optional<int> verify_volts;   // V_Verify's item: 0 "3 Volts", 1 "5 Volts", 2 "6 Volts"
+  proglink::console::Step_Options steps;  // program: --no-verify, --check-id, --erase
 };
 
 using proglink::console::Usage_Problem;

@@ -9,6 +9,7 @@
 #include "picprog/core/checksum_fill.h"
 #include "picprog/core/fuse_panel.h"
 #include "picprog/ops/pic_ops.h"
+#include "picprog/ops/pic_packets.h"
 #include "picprog/ops/routine_table.h"
 #include "proglink/console/exit_status.h"
 #include "proglink/console/interrupt.h"
@@ -37,47 +38,72 @@ std::optional<Calibration_Kind> Calibration_Of(int family) {
   return std::nullopt;
 }
 
-// Reserved words and device ID, after the ID words in the buffer's configuration area.
-constexpr uint16_t kPart_Config_Words[] = {0x2104, 0x2105, 0x2106};
+// After the four ID words of the buffer's configuration space: the reserved words and device ID.
+constexpr uint16_t kFirst_Reserved = kID_Words + 4;
+
+// The configuration words of the buffer that `config` takes from the part.
+std::vector<uint16_t> Config_From_Part(const Session& s, Config_Words config) {
+  std::vector<uint16_t> words;
+  const Family_Routines* routines = Find_Routines(s.m.Family);
+  if (config == Config_Words::None || !routines || routines->core != Core::Serial14) return words;
+  const uint16_t first = config == Config_Words::All ? kID_Words : kFirst_Reserved;
+  const uint16_t last = config == Config_Words::All ? kConfig_Word : kDevice_Id_Word;
+  for (uint16_t a = first; a <= last; ++a)
+    if (config == Config_Words::All || s.m.Buffer->at(a) == s.Fill_Word()) words.push_back(a);
+  return words;
+}
 
 }  // namespace
 
-int Keep_Part_Words(Session& s, const std::string& file, bool config_space) {
+Part_Read Read_Part(Session& s) {
+  Mcu9& m = s.m;
+  Part_Read read{proglink::console::kGood, std::make_unique<Pic_Buf>(m.Buf())};
+  const proglink::Outcome outcome = s.Run(Move_EpromClick);
+  std::swap(*read.words, m.Buf());
+  Show_Config_Word(m);
+  Show_Checksum(m);
+  if (proglink::console::Interrupted() || outcome.verdict != proglink::Verdict::Good)
+    return {s.Report(outcome), nullptr};
+  return read;
+}
+
+bool Holds_Calibration(int family) {
+  return Calibration_Of(family).has_value();
+}
+
+int Keep_Part_Words(Session& s, const std::string& file, Config_Words config, const Pic_Buf* part) {
   Mcu9& m = s.m;
   const std::optional<Calibration_Kind> cal = Calibration_Of(m.Family);
-  std::vector<uint16_t> from_part;
-  const Family_Routines* routines = Find_Routines(m.Family);
-  if (config_space && routines && routines->core == Core::Serial14)
-    for (uint16_t a : kPart_Config_Words)
-      if (m.Buf()[a] == s.Fill_Word()) from_part.push_back(a);
+  const std::vector<uint16_t> from_part = Config_From_Part(s, config);
   if (!cal && from_part.empty()) return proglink::console::kGood;
 
-  auto wanted = std::make_unique<Pic_Buf>(m.Buf());
-  const proglink::Outcome read = s.Run(Move_EpromClick);
-  if (proglink::console::Interrupted() || read.verdict != proglink::Verdict::Good)
-    return s.Report(read);
-  const Pic_Buf& part = m.Buf();
-  for (uint16_t a : from_part) (*wanted)[a] = part[a];
+  Part_Read read{proglink::console::kGood, nullptr};
+  if (!part) {
+    read = Read_Part(s);
+    if (!read.words) return read.status;
+    part = read.words.get();
+  }
+  Pic_Buf& wanted = m.Buf();
+  for (uint16_t a : from_part) wanted[a] = (*part)[a];
   if (cal) {
     const uint16_t at = m.Prog_End;
-    const uint16_t value = part[at];
+    const uint16_t value = (*part)[at];
     if ((value & cal->opcode_mask) == cal->opcode) {
-      const uint16_t given = (*wanted)[at];
+      const uint16_t given = wanted[at];
       if (given != value && given != s.Fill_Word())
         s.Err() << s.Program() << ": word " << common::Hex(at, 4) << " of " << file << " is "
                 << common::Hex(given, 4) << "; the part's own calibration word "
                 << common::Hex(value, 4) << " is kept\n";
-      (*wanted)[at] = value;
+      wanted[at] = value;
     } else {
       s.Err() << s.Program() << ": the part shows no calibration value at " << common::Hex(at, 4)
               << " (it reads " << common::Hex(value, 4)
               << "): it may be code protected, or its calibration is lost\n";
     }
     const uint16_t bits = cal->config_bits;
-    uint16_t& config = (*wanted)[kConfig_Word];
-    config = static_cast<uint16_t>((config & ~bits) | (part[kConfig_Word] & bits));
+    uint16_t& config_word = wanted[kConfig_Word];
+    config_word = static_cast<uint16_t>((config_word & ~bits) | ((*part)[kConfig_Word] & bits));
   }
-  m.Buf() = *wanted;
   Show_Config_Word(m);
   Show_Checksum(m);
   return proglink::console::kGood;

@@ -15,7 +15,7 @@ Without the programmer:
 With the programmer:
   probe                      search for the programmer and show its firmware version
   -d DEVICE read OUT         read the device into the buffer and save it as OUT
-  -d DEVICE program IN       program IN into the device (verify it with verify IN)
+  -d DEVICE program IN       program IN into the device, then verify it
   -d DEVICE verify IN        the words where the device differs from IN
   -d DEVICE blank            blank check: the words that are not blank
   -d DEVICE erase            erase (electrically erasable parts; no text when it succeeds)
@@ -39,6 +39,13 @@ Options:
       --fill HEX             fill the buffer with this word instead of the blank part's
       --fuse HEX             the configuration word, set through the fuse editor
       --verify-voltage V     verify at 3, 5 (the default) or 6 volts
+      --no-verify            program without reading the device back (a configuration word
+                             with code protection on needs it: protected code reads as 0000)
+      --check-id             program: first read the device ID; program only when it names
+                             the selected part (not for the parts without one: the 12-bit and
+                             EPROM parts, the 16F83; a first 16F84 answers none either)
+      --erase                program: first erase the part and check it blank (the parts the
+                             erase command serves; the calibration word stays)
       --all                  list every word that differs, not only the first 20
       --json                 print one JSON object instead of the text: program, command,
                              device, device_code, verdict, exit_status, count, first_address,

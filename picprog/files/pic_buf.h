@@ -15,6 +15,7 @@ namespace picprog {
 constexpr size_t kPic_Buf_Words = 0x3000;
 constexpr size_t kFile_Words = 0x2110;  // words 0x0000..0x210F go to and come from buffer files
 constexpr uint16_t kEE_Start = 0x2000;
+constexpr uint16_t kDevice_Id_Word = 0x2106;  // of the 14-bit parts, as read
 constexpr uint16_t kConfig_Word = 0x2107;
 
 using Pic_Buf = std::array<uint16_t, kPic_Buf_Words>;

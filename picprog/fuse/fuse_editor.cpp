@@ -44,6 +44,10 @@ Protection Protection_Of(uint16_t word, const Fuse_Layout* l) {
 
 }  // namespace
 
+Protection Code_Protection_Of(uint16_t word, int family) {
+  return Protection_Of(word, Find_Fuse_Layout(family));
+}
+
 Fuse_Editor::Fuse_Editor(uint16_t& fuse_word, uint16_t& buffer_copy)
     : fuse_word_(fuse_word), buffer_copy_(buffer_copy) {
   for (size_t i = 0; i < kCheck_Boxes; ++i) boxes_[i].caption = Check_Box_Captions[i];

@@ -34,6 +34,10 @@ struct Fuse_Group {
 // never writes.
 enum class Protection { Off, Partial, On };
 
+// The code protection a configuration word turns on in a part of the family (Off for a family
+// without a layout).
+Protection Code_Protection_Of(uint16_t word, int family);
+
 class Fuse_Editor {
  public:
   // Controls as created: captions as designed, nothing checked, only Protec enabled, the brown-out

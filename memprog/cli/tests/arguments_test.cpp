@@ -24,7 +24,7 @@ TEST(Arguments, OptionsInEveryFormAndPlace) {
   EXPECT_EQ(a.in_format, File_Type::Intel);  // -f wins over the extension
   EXPECT_EQ(a.split, 2);
   EXPECT_TRUE(a.swap);
-  EXPECT_TRUE(a.no_verify);
+  EXPECT_TRUE(a.steps.no_verify);
   EXPECT_EQ(a.fill, 0xFF);
   ASSERT_EQ(a.ranges.size(), 2u);
   EXPECT_EQ(a.ranges[0].button, "Start_Add");

@@ -42,24 +42,36 @@ TEST_F(FileCommandsTest, ConvertWritesTheWindowsFiles) {
   EXPECT_EQ(std::string(intel.begin(), intel.begin() + 15), ":020000020000FC");
 }
 
-TEST_F(FileCommandsTest, TheBufferStartsAsZeroUnlessFilled) {
+// A buffer that started as 00 would program every byte a file leaves out to 00.
+TEST_F(FileCommandsTest, TheBufferStartsAsTheErasedPartUnlessFilled) {
+  struct Case {
+    const char* device;
+    std::vector<std::string> fill;
+    uint8_t gap;
+  };
+  const Case cases[] = {
+      {"27C64", {}, 0xFF},
+      {"CY27C256", {}, 0x00},  // erased to 00
+      {"27C64", {"--fill", "00"}, 0x00},
+      {"CY27C256", {"--fill", "5a"}, 0x5A},
+  };
   Write("short.bin", {1, 2, 3});
-  ASSERT_EQ(Run({"-d", "27C64", "convert", "short.bin", "plain.bin"}), 0);
-  auto plain = Read("plain.bin");
-  ASSERT_EQ(plain.size(), k8K);
-  EXPECT_EQ(plain[3], 0x00);
-  ASSERT_EQ(Run({"-d", "27C64", "--fill", "ff", "convert", "short.bin", "filled.bin"}), 0);
-  auto filled = Read("filled.bin");
-  EXPECT_EQ(filled[2], 3);
-  EXPECT_EQ(filled[3], 0xFF);
-  EXPECT_EQ(filled[k8K - 1], 0xFF);
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"-d", c.device, "convert", "short.bin", "out.bin"};
+    args.insert(args.end(), c.fill.begin(), c.fill.end());
+    ASSERT_EQ(Run(args), 0) << c.device << err.str();
+    auto bytes = Read("out.bin");
+    EXPECT_EQ(bytes[2], 3) << c.device;
+    EXPECT_EQ(bytes[3], c.gap) << c.device;
+    EXPECT_EQ(bytes.back(), c.gap) << c.device;
+  }
 }
 
 TEST_F(FileCommandsTest, RangeOptionsActAsTheWindowsFields) {
   Write("short.bin", {1, 2, 3});
   ASSERT_EQ(Run({"-d", "27C64", "--buffer-start", "10", "convert", "short.bin", "moved.bin"}), 0);
   EXPECT_EQ(Read("moved.bin")[0x10], 1);
-  EXPECT_EQ(Read("moved.bin")[0], 0);
+  EXPECT_EQ(Read("moved.bin")[0], 0xFF);
 
   Write_Text("at0.hex", ":03000000AABBCCCC\r\n:00000001FF\r\n");
   ASSERT_EQ(Run({"-d", "27C64", "--hex-offset", "1000", "convert", "at0.hex", "off.bin"}), 0);
@@ -83,7 +95,7 @@ TEST_F(FileCommandsTest, WordModesSplitA16BitImage) {
   ASSERT_EQ(Run({"-d", "27C64", "--split", "even", "convert", "words.bin", "w.bin"}), 0);
   EXPECT_EQ(Read("w.bin").size(), 2 * k8K);  // the buffer holds both halves
   ASSERT_EQ(Run({"-d", "27C64", "--split", "odd", "checksum", "words.bin"}), 0);
-  EXPECT_EQ(out.str(), "CheckSum=00AA\n");
+  EXPECT_EQ(out.str(), "CheckSum=BCAE\n");  // 11 22 33 44 and 3FFC blank bytes
 }
 
 TEST_F(FileCommandsTest, ChecksumPrintsTheWindowsCaption) {

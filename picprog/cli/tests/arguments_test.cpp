@@ -59,8 +59,8 @@ TEST(Mcu9Arguments, UsageProblems) {
 
 TEST(Mcu9Arguments, OptionsOnlyWhereTheyMeanSomething) {
   EXPECT_EQ(Problem({"-d", "1", "blank", "--fuse", "1D"}), "option --fuse does not apply to blank");
-  EXPECT_EQ(Problem({"-d", "1", "program", "x.bin", "--verify-voltage", "3"}),
-            "option --verify-voltage does not apply to program");
+  EXPECT_EQ(Problem({"-d", "1", "verify", "x.bin", "--erase"}),
+            "option --erase does not apply to verify");
   EXPECT_EQ(Problem({"-d", "1", "program-ee", "x.bin", "--fuse", "1D"}),
             "option --fuse does not apply to program-ee");
   EXPECT_EQ(Problem({"-d", "1", "checksum", "x.bin", "--fuse", "1D"}),

@@ -26,7 +26,7 @@ TEST_F(Mcu9DeviceTest, ProgramVerifyAndReadA16F877A) {
   const auto words = Words(0x3FFF, 0x1FFF, 0x3FFF);
   Write_Words("image.bin", words);
   ASSERT_EQ(Run({"-d", "16F877A", "program", "image.bin"}), 0) << err.str();
-  EXPECT_EQ(out.str(), "Device is Programmed...\n");
+  EXPECT_EQ(out.str(), "Device is Programmed...\nDevice Verified to Buffer...\n");
   EXPECT_EQ(err.str(),
             "mcu9: the 16F877A is programmed in program memory only: its ID words and "
             "configuration word keep what they hold\n");
@@ -68,7 +68,7 @@ TEST_F(Mcu9DeviceTest, TheCalibrationWordOfA12C508IsKept) {
   words[0x2103] = 0x0004;
   Write_Words("image.bin", words);
   ASSERT_EQ(Run({"-d", "12C508/A", "program", "image.bin"}), 0) << out.str() << err.str();
-  EXPECT_EQ(out.str(), "Device is Programmed...\n");
+  EXPECT_EQ(out.str(), "Device is Programmed...\nDevice Verified to Buffer...\n");
   EXPECT_TRUE(err.str().empty());
   EXPECT_EQ(Chip().Word(0x1FF), 0x0C60);
   for (unsigned a = 0; a < 0x1FF; ++a) ASSERT_EQ(Chip().Word(a), words[a]) << a;
@@ -293,7 +293,7 @@ TEST_F(Mcu9DeviceTest, ProbeAndAProgressLineOnATerminal) {
   out.str("");
   err.str("");
   EXPECT_EQ(Run_Mcu9({"-d", "16F877A", "program", "image.bin"}, out, err, true), 0);
-  EXPECT_EQ(out.str(), "Device is Programmed...\n");
+  EXPECT_EQ(out.str(), "Device is Programmed...\nDevice Verified to Buffer...\n");
   const std::string e = err.str();
   EXPECT_NE(e.find("Programming Device from Buffer... [#####...............]  25% 0800"),
             std::string::npos)

@@ -13,7 +13,7 @@ TEST_F(Mcu9FuseTest, FuseWordIsProgrammedFromTheEditor) {
   Plug("12C508/A");
   Write_Words("image.bin", Words(0x0FFF, 0x1FE, 0x0FFF));
   ASSERT_EQ(Run({"-d", "12C508/A", "--fuse", "1d", "program", "image.bin"}), 0) << err.str();
-  EXPECT_EQ(out.str(), "Device is Programmed...\n");
+  EXPECT_EQ(out.str(), "Device is Programmed...\nDevice Verified to Buffer...\n");
   EXPECT_EQ(Chip().Word(Pic_Chip::kConfig12), 0x001D);
   const auto blocks = Sent_With(0x30);
   ASSERT_FALSE(blocks.empty());

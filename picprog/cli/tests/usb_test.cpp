@@ -16,7 +16,7 @@ TEST_F(Mcu9UsbTest, ProgramVerifyAndReadA16F877A) {
   const auto words = Words(0x3FFF, 0x1FFF, 0x3FFF);
   Write_Words("image.bin", words);
   ASSERT_EQ(Run({"-d", "16F877A", "program", "image.bin"}), 0) << err.str();
-  EXPECT_EQ(out.str(), "Device is Programmed...\n");
+  EXPECT_EQ(out.str(), "Device is Programmed...\nDevice Verified to Buffer...\n");
   for (unsigned a = 0; a <= 0x1FFF; ++a) ASSERT_EQ(Chip().Word(a), words[a]) << a;
   ASSERT_EQ(Run({"-d", "16F877A", "verify", "image.bin"}), 0) << out.str();
   ASSERT_EQ(Run({"-d", "16F877A", "read", "back.bin"}), 0);
