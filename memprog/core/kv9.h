@@ -7,6 +7,7 @@
 #include <string>
 
 #include "memprog/catalogue/catalogue.h"
+#include "memprog/core/image_memory.h"
 #include "memprog/editor/buffer_editor.h"
 #include "memprog/image_size.h"
 #include "proglink/controls.h"
@@ -27,7 +28,7 @@ struct Kv9 : proglink::Device_Setup {
   proglink::Link link;
 
   // The image buffer: allocated once, all zero at start, never resized.
-  std::unique_ptr<uint8_t[]> Image_Buffer;
+  Image_Memory Image_Buffer;
 
   // ---- the selected device (Device_Setup holds the family, Vpp selection, device code, pass,
   // pulse, page size, the device range and what the link needs of the catalogue's kinds)
