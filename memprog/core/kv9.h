@@ -53,6 +53,10 @@ struct Kv9 : proglink::Device_Setup {
   int Edit_Field = 0;          // Edit_Add's Tag: which value the entry field edits
   std::string Open_File_Name;  // the open dialog's file name: the last file loaded
   Buffer_Editor Editor;        // the hex-and-character view of the buffer
+  // The command lines refuse a file with data beyond the part, which the window wraps onto it;
+  // Beyond_Part counts those bytes of the last file loaded.
+  bool Refuse_Beyond_Part = false;
+  uint64_t Beyond_Part = 0;
 
   // ---- electronic ID of the last identification (the link holds Id_Code)
   int Id_Mfg = 0;
