@@ -55,6 +55,7 @@ enum Opt {
   kRange_Value,
   kFill_Value,
   kNo_Verify,
+  kWrap,
   kHelp
 };
 
@@ -72,6 +73,7 @@ constexpr Option_Form kOptions[] = {
     {"--hex-offset", 0, kRange_Value, kRange, true},
     {"--fill", 0, kFill_Value, kFill, true},
     {"--no-verify", 0, kNo_Verify, kVerify, false},
+    {"--wrap", 0, kWrap, kIn_File, false},
     {"--help", 'h', kHelp, 0, false},
 };
 
@@ -156,6 +158,9 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
     }
     case kNo_Verify:
       a_.no_verify = true;
+      break;
+    case kWrap:
+      a_.wrap = true;
       break;
     case kHelp:
       a_.help = true;

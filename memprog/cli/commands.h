@@ -31,7 +31,14 @@ int Id_Command(const Arguments& a, Session& s);
 int Clock_Command(const Arguments& a, Session& s);
 int Firmware_Command(const Arguments& a, Session& s);
 
-// A command the selected device does not have: the message and the usage.
+// The input file (the first operand) loaded into the buffer in its format, settled by what it
+// holds where no option names it. Returns kGood, or kUsage when it will not load (the reason has
+// been shown).
+int Load_Input(const Arguments& a, Session& s);
+
+// A usage problem found once the device is known: the message and the usage.
+int Usage_Error(Session& s, const Usage_Problem& problem);
+// A command the selected device does not have.
 int Not_For_Device(Session& s, const std::string& what);
 
 }  // namespace memprog::cli

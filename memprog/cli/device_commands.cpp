@@ -18,7 +18,7 @@ using Operation = proglink::Outcome (*)(Kv9&);
 
 // An operation on the buffer loaded from the input file.
 int With_Input(const Arguments& a, Session& s, Operation operation) {
-  if (!s.Load(a.operands[0], a.in_format)) return kUsage;
+  if (int status = Load_Input(a, s); status != kGood) return status;
   if (!s.Find_Programmer()) return kNoProgrammer;
   return s.Report(s.Run(operation));
 }

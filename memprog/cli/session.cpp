@@ -51,6 +51,7 @@ void Session::Apply(const Arguments& a) {
       Err() << "kv9: " << r.option << " " << r.hex << " gives " << k.ui[r.button].caption << "\n";
   }
   if (a.no_verify && k.Auto_Verify == 1) Auto_VerifyClick(k);
+  k.Refuse_Beyond_Part = !a.wrap;
   if (a.fill) {
     FillClick(k);
     FillBoxClick(k, 2);  // "Fill Buffer With XX"

@@ -44,7 +44,7 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Firmware), "firmware", "firmware FILE", 1, 1, 0},
 };
 
-enum Opt { kDevice, kFormat, kOut_Format, kFill_Value, kFuse_Word, kVerify_Voltage, kHelp };
+enum Opt { kDevice, kFormat, kOut_Format, kFill_Value, kFuse_Word, kVerify_Voltage, kWrap, kHelp };
 
 constexpr Option_Form kOptions[] = {
     {"--device", 'd', kDevice, kDevice_Group, true},
@@ -53,6 +53,7 @@ constexpr Option_Form kOptions[] = {
     {"--fill", 0, kFill_Value, kFill, true},
     {"--fuse", 0, kFuse_Word, kFuse, true},
     {"--verify-voltage", 0, kVerify_Voltage, kVolts, true},
+    {"--wrap", 0, kWrap, kIn_File, false},
     {"--help", 'h', kHelp, 0, false},
 };
 
@@ -63,7 +64,8 @@ constexpr size_t kWord_Digits = 4;
 
 using Named = Format_Name<File_Format>;
 constexpr Named kFormat_Names[] = {{"bin", kBinary}, {"hex", kIntel_Hex}};
-constexpr Named kExtensions[] = {{".bin", kBinary}, {".hex", kIntel_Hex}};
+constexpr Named kExtensions[] = {{".bin", kBinary},    {".rom", kBinary},    {".img", kBinary},
+                                 {".hex", kIntel_Hex}, {".ihx", kIntel_Hex}, {".ihex", kIntel_Hex}};
 
 std::optional<File_Format> Format_Of_Path(std::string_view path) {
   return proglink::console::Format_Of_Path<File_Format>(kExtensions, path);
@@ -112,6 +114,9 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
       a_.verify_volts = static_cast<int>(v - std::begin(kVolts_Items));
       break;
     }
+    case kWrap:
+      a_.wrap = true;
+      break;
     case kHelp:
       a_.help = true;
       break;

@@ -15,8 +15,8 @@
 namespace proglink::console {
 
 // What a front end is made of. `Session` is built from the two streams and the terminal flag and
-// has Select(code), Apply(arguments) and Final_Status(status); `Arguments` has `help` and
-// `device`.
+// has Select(code), Apply(arguments) and Final_Status(status); `Arguments` has `help`, `device`
+// and `data_to_stdout`.
 template <class Session, class Arguments>
 struct Front_End_Parts {
   const char* program;  // "kv9"
@@ -45,7 +45,8 @@ int Run_Front_End(const Front_End_Parts<Session, Arguments>& parts,
     code = m.code;
   }
   Interrupt_Catcher catcher;
-  Session s(out, err, terminal);
+  // Data written to standard output leave it to them: every text goes to stderr.
+  Session s(a.data_to_stdout ? err : out, err, terminal);
   if (code != 0) {
     s.Select(code);
     s.Apply(a);
