@@ -32,4 +32,13 @@ int Run_Script(const std::string& environment, const std::string& line, std::str
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+void Expect_Scripts(const std::string& environment, std::span<const Script_Case> cases) {
+  std::string out, err;
+  for (const Script_Case& c : cases) {
+    EXPECT_EQ(Run_Script(environment, c.line, out, err), c.status) << c.fault << "\n" << err;
+    EXPECT_NE(out.find(c.out), std::string::npos) << c.fault << "\n" << out;
+    EXPECT_NE(err.find(c.said), std::string::npos) << c.fault << "\n" << err;
+  }
+}
+
 }  // namespace proglink

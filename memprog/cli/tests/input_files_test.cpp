@@ -42,11 +42,13 @@ TEST(ContentFormat, FirstBytesTellThePlainFormatsAndNothingElse) {
   for (const Row& r : rows) EXPECT_EQ(Looks_Like(r.head, false), r.looks) << r.fault;
 }
 
+// kv9 run by the shell in the test's folder with its chip in chip.bin.
+constexpr const char* kScript_Environment = "KV9_SIM_CHIP=chip.bin KV9=" KV9_BINARY;
+
 class InputFilesTest : public CliTest {
  protected:
-  // kv9 run by the shell in the test's folder with its chip in chip.bin.
   int Shell(const std::string& line) {
-    return proglink::Run_Script("KV9_SIM_CHIP=chip.bin KV9=" KV9_BINARY, line, output, errors);
+    return proglink::Run_Script(kScript_Environment, line, output, errors);
   }
   std::string output, errors;
 };
@@ -63,13 +65,7 @@ TEST_F(InputFilesTest, FilesAsPeopleHandThemOver) {
   ASSERT_EQ(Shell("$KV9 -d 27C256 checksum small.bin"), 0);
   const std::string sum = output;
 
-  struct Row {
-    const char* fault;
-    const char* line;
-    int status;
-    std::string out;   // part of stdout
-    const char* said;  // part of stderr
-  } rows[] = {
+  const proglink::Script_Case cases[] = {
       {"standard input is taken as a file named -", "cat small.hex | $KV9 -d 27C256 program -", 0,
        "Device Verified to Buffer....\n", ""},
       {"texts written into the data on standard output",
@@ -102,11 +98,7 @@ TEST_F(InputFilesTest, FilesAsPeopleHandThemOver) {
        "$KV9 -d 27C256 convert small.hex - | head -c 1024 | cmp - small.bin && echo same", 0,
        "same\n", ""},
   };
-  for (const Row& r : rows) {
-    EXPECT_EQ(Shell(r.line), r.status) << r.fault << "\n" << errors;
-    EXPECT_NE(output.find(r.out), std::string::npos) << r.fault << "\n" << output;
-    EXPECT_NE(errors.find(r.said), std::string::npos) << r.fault << "\n" << errors;
-  }
+  proglink::Expect_Scripts(kScript_Environment, cases);
 }
 
 }  // namespace

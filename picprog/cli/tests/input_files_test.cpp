@@ -6,16 +6,7 @@
 namespace picprog::cli {
 namespace {
 
-class InputFilesTest : public Mcu9Test {
- protected:
-  // mcu9 run by the shell in the test's folder, its PIC kept in pic.sim.
-  int Shell(const std::string& line) {
-    return proglink::Run_Script("KV9_SIM_CHIP=pic.sim MCU9=" MCU9_BINARY, line, output, errors);
-  }
-  std::string output, errors;
-};
-
-TEST_F(InputFilesTest, FilesAsPeopleHandThemOverAndThePicKeptBetweenRuns) {
+TEST_F(Mcu9Test, FilesAsPeopleHandThemOverAndThePicKeptBetweenRuns) {
   // Program words 0-2, data EEPROM byte 0 = 0x5A, a configuration word with code protection off.
   const std::string program =
       ":060000000A288316850120\n:024000005A0064\n:02420E00F23F7D\n:00000001FF\n";
@@ -28,13 +19,7 @@ TEST_F(InputFilesTest, FilesAsPeopleHandThemOverAndThePicKeptBetweenRuns) {
   Write("long.bin", std::vector<uint8_t>(17000, 0xFF));
   Write_Text("memory.bin", "\x01\x02\x03");
 
-  struct Row {
-    const char* fault;
-    const char* line;
-    int status;
-    const char* out;   // part of stdout
-    const char* said;  // part of stderr
-  } rows[] = {
+  const proglink::Script_Case cases[] = {
       {"the PIC forgets what a run programmed",
        "KV9_SIM_PIC=16F628 $MCU9 -d 16F628 program p.hex && $MCU9 -d 16F628 verify p.hex", 0,
        "Device Verified to Buffer...", ""},
@@ -66,11 +51,8 @@ TEST_F(InputFilesTest, FilesAsPeopleHandThemOverAndThePicKeptBetweenRuns) {
        "$MCU9 -d 16F628 --wrap checksum long.bin && $MCU9 -d 16F628 --wrap checksum fold.hex", 0,
        "Checksum=", ""},
   };
-  for (const Row& r : rows) {
-    EXPECT_EQ(Shell(r.line), r.status) << r.fault << "\n" << errors;
-    EXPECT_NE(output.find(r.out), std::string::npos) << r.fault << "\n" << output;
-    EXPECT_NE(errors.find(r.said), std::string::npos) << r.fault << "\n" << errors;
-  }
+  // The PIC is kept in pic.sim.
+  proglink::Expect_Scripts("KV9_SIM_CHIP=pic.sim MCU9=" MCU9_BINARY, cases);
 }
 
 }  // namespace
