@@ -12,6 +12,7 @@
 #include <random>
 
 #include "common/end_signals.h"
+#include "common/input_file.h"
 
 namespace common {
 
@@ -59,7 +60,14 @@ class Signals_Blocked {
 
 Atomic_File::Atomic_File(std::string path) : path_(std::move(path)) {
   Ignore_File_Size_Signal();
-  Open_Target();
+  if (Is_Standard_Stream(path_)) {
+    stream_ = true;
+    path_ = "standard output";  // as messages name it
+    fd_ = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (fd_ < 0) error_ = Describe("Cannot write", path_, errno);
+  } else {
+    Open_Target();
+  }
   if (error_.empty()) buffer_.reserve(kBuffer_Size);
 }
 
@@ -174,7 +182,8 @@ void Atomic_File::Put(const char* data, size_t size) {
   }
   // Start writing this piece to the disk now, so that the sync at the end has little left to
   // wait for.
-  if (error_.empty() && done > 0) ::sync_file_range(fd_, written_, done, SYNC_FILE_RANGE_WRITE);
+  if (error_.empty() && done > 0 && !stream_)
+    ::sync_file_range(fd_, written_, done, SYNC_FILE_RANGE_WRITE);
   written_ += static_cast<off_t>(done);
 }
 
@@ -195,6 +204,12 @@ void Atomic_File::Write(const void* data, size_t size) {
 
 std::string Atomic_File::Commit() {
   if (error_.empty()) Flush();
+  if (stream_) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    committed_ = error_.empty();
+    return error_;
+  }
   if (error_.empty() && ::fsync(fd_) != 0) error_ = Describe("Cannot write", path_, errno);
   if (fd_ >= 0 && ::close(fd_) != 0 && error_.empty())
     error_ = Describe("Cannot write", path_, errno);

@@ -8,6 +8,9 @@
 // folder, or another free name when that one is taken; it never follows a link planted there,
 // takes the permissions and, where allowed, the owner of the file it replaces, and is removed on
 // every failure and when SIGINT, SIGTERM or SIGHUP ends the process.
+//
+// The name "-" is standard output: there is nothing to replace there, so the data go straight to
+// it, and Commit says whether all of them went.
 #pragma once
 
 #include <sys/types.h>
@@ -44,7 +47,8 @@ class Atomic_File {
 
   std::string path_, folder_, name_, temp_name_, error_;
   int dir_fd_ = -1, fd_ = -1;
-  int slot_ = -1;  // where the temporary file is tracked for the signal handler
+  bool stream_ = false;  // standard output
+  int slot_ = -1;        // where the temporary file is tracked for the signal handler
   std::string buffer_;
   off_t written_ = 0;  // bytes handed to the file so far
   bool committed_ = false;

@@ -4,6 +4,7 @@
 
 #include "common/atomic_file.h"
 #include "common/input_file.h"
+#include "progsim/pic_chip_file.h"
 
 namespace progsim {
 
@@ -70,6 +71,9 @@ std::string Memory_Chip::Load(const std::string& path) {
   // A longer file is not refused lightly: written back cut, it would lose its end.
   common::File_Data data = common::Read_File(path, kMaxSize);
   if (!data.Ok() && !data.missing) return data.error;
+  // Written back as a memory image, it would lose the PIC it holds.
+  if (Starts_As_Pic_File(data.bytes))
+    return "the chip file " + path + " holds a simulated PIC, not a memory chip";
   bytes_.assign(data.bytes.begin(), data.bytes.end());  // no file yet: a blank chip
   touched_end_ = static_cast<uint32_t>(bytes_.size());
   return "";

@@ -20,6 +20,9 @@ struct Fault {
   uint64_t n;
 };
 
+// What the chip file keeps: the memory chip (Win_KV9, kv9) or the PIC (Win_Mcu9, mcu9).
+enum class Chip_File_Kind { Memory_Chip, Pic };
+
 // Electronic-ID methods (byte 1 of command 0x18) as a mask: each method is one bit.
 constexpr uint8_t kAllIdMethods = 1 | 2 | 4 | 8 | 16;
 // What a chip answers when it has no ID, or to a method it does not know: in no ID table.
@@ -31,8 +34,9 @@ struct Options {
   // Serial numbers of the FTDI devices on the bus; the one that is exactly "FTKV9USB" is the
   // programmer.
   std::vector<std::string> serials = {"FTKV9USB"};
-  std::string trace_file;                         // KV9_SIM_TRACE
-  std::string chip_file;                          // KV9_SIM_CHIP
+  std::string trace_file;  // KV9_SIM_TRACE
+  std::string chip_file;   // KV9_SIM_CHIP
+  Chip_File_Kind chip_file_kind = Chip_File_Kind::Memory_Chip;
   std::optional<std::pair<uint8_t, uint8_t>> id;  // KV9_SIM_ID: manufacturer, device
   uint8_t id_methods = kAllIdMethods;             // the methods the chip answers with `id`
   // Reply bytes 1-4 of the adapter test (KV9_SIM_ADAPTER); by default no adapter is fitted.

@@ -68,6 +68,15 @@ bool Pic_Chip::Program_Data(uint16_t address, uint8_t value) {
   return Read_Data(address) == value;
 }
 
+bool Pic_Chip::Restore(const Pic_Contents& contents) {
+  if (contents.program.size() != program_.size() || contents.ee.size() != ee_.size()) return false;
+  program_ = contents.program;
+  ids_ = contents.ids;
+  config_ = contents.config;
+  ee_ = contents.ee;
+  return true;
+}
+
 void Pic_Chip::Erase_Program_Memory() {
   std::fill(program_.begin(), program_.end(), Word_Mask());
 }

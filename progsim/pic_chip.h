@@ -22,6 +22,14 @@
 
 namespace progsim {
 
+// What the cells of a PIC hold, protection aside: what the chip file keeps between runs.
+struct Pic_Contents {
+  std::vector<uint16_t> program;  // calibration word included
+  std::array<uint16_t, 4> ids{};
+  uint16_t config = 0;
+  std::vector<uint8_t> ee;
+};
+
 class Pic_Chip {
  public:
   static constexpr uint16_t kIds14 = 0x2000;
@@ -53,7 +61,10 @@ class Pic_Chip {
   void Erase_Config();
   void Erase_Data();
 
-  // What the cells hold, protection aside (tests).
+  // What the cells hold, protection aside (tests, the chip file).
+  Pic_Contents Contents() const { return {program_, ids_, config_, ee_}; }
+  // Back to what `contents` holds; false (nothing changed) when its sizes are not the part's.
+  bool Restore(const Pic_Contents& contents);
   uint16_t Word(uint16_t address) const;
   uint8_t Data(uint16_t address) const { return ee_.empty() ? 0 : ee_[address % ee_.size()]; }
 

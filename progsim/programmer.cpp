@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "common/hex.h"
+#include "progsim/pic_chip_file.h"
 #include "progsim/security.h"
 
 namespace progsim {
@@ -39,12 +40,29 @@ Programmer::Programmer(Options options)
   if (!options_.chip_file.empty()) Load_Chip();
 }
 
+std::string Programmer::Load_Pic() {
+  Pic_File file;
+  std::string err = Read_Pic_File(options_.chip_file, file);
+  if (!err.empty()) return err;
+  const Pic_Part* named = options_.pic.empty() ? nullptr : Find_Pic_Part(options_.pic);
+  if (named && file.part && named != file.part)
+    return "the chip file " + options_.chip_file + " holds a " + file.part->caption + ", not the " +
+           named->caption + " KV9_SIM_PIC names";
+  // No file yet: the part as it leaves the factory; else the part the file holds.
+  pic_ = Pic_Firmware(file.part ? file.part->caption : options_.pic);
+  if (file.part) pic_.Chip().Restore(file.contents);
+  return "";
+}
+
 std::string Programmer::Load_Chip() {
   // Marked first: a change between the two is then seen at the next open.
   chip_lock_.Mark();
-  std::string err = chip_.Load(options_.chip_file);
+  std::string err =
+      options_.chip_file_kind == Chip_File_Kind::Pic ? Load_Pic() : chip_.Load(options_.chip_file);
   chip_loaded_ = err.empty();
-  if (!err.empty()) std::cerr << "simulated programmer: " << err << "\n";
+  // Said once, not again at each open that finds the file as it was.
+  if (!err.empty() && err != chip_error_) std::cerr << "simulated programmer: " << err << "\n";
+  chip_error_ = err;
   return err;
 }
 
@@ -86,7 +104,9 @@ bool Programmer::Close() {
   if (!open_) return false;
   open_ = false;
   if (!options_.chip_file.empty()) {
-    std::string err = chip_.Save(options_.chip_file);
+    std::string err = options_.chip_file_kind == Chip_File_Kind::Pic
+                          ? Write_Pic_File(options_.chip_file, pic_.Chip())
+                          : chip_.Save(options_.chip_file);
     if (!err.empty()) std::cerr << "simulated programmer: " << err << "\n";
     chip_lock_.Mark();
     chip_lock_.Release();
@@ -290,13 +310,23 @@ std::unique_ptr<Programmer>& Slot() {
   static std::unique_ptr<Programmer> slot;
   return slot;
 }
+Chip_File_Kind& Process_Chip_File_Kind() {
+  static Chip_File_Kind kind = Chip_File_Kind::Memory_Chip;
+  return kind;
+}
 }  // namespace
+
+void Set_Chip_File_Kind(Chip_File_Kind kind) {
+  Process_Chip_File_Kind() = kind;
+}
 
 Programmer& Current() {
   auto& slot = Slot();
   if (!slot) {
     std::vector<std::string> errors;
-    slot = std::make_unique<Programmer>(Options::From_Environment(&errors));
+    Options o = Options::From_Environment(&errors);
+    o.chip_file_kind = Process_Chip_File_Kind();
+    slot = std::make_unique<Programmer>(std::move(o));
     for (const auto& e : errors) std::cerr << "simulated programmer: " << e << "\n";
   }
   return *slot;

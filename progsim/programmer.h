@@ -81,6 +81,7 @@ class Programmer {
   using Reply = std::vector<uint8_t>;
   // Reads the chip file; "" when read or absent, else why not (also on stderr).
   std::string Load_Chip();
+  std::string Load_Pic();  // the chip file as the PIC in the socket
   // Locks the chip file for this open, reading it again when another process changed it; false
   // (said on stderr) when the socket is not this process's to use.
   bool Take_Chip();
@@ -120,6 +121,7 @@ class Programmer {
   Memory_Chip chip_;
   Chip_Lock chip_lock_{options_.chip_file};
   bool chip_loaded_ = false;
+  std::string chip_error_;  // why the chip file was last refused
   uint8_t vcc_code_ = 0, vpp_code_ = 0;
   std::array<uint8_t, 4> op_{};  // command 0x1C bytes 1-4
   Pic_Firmware pic_{options_.pic};
@@ -138,6 +140,9 @@ class Programmer {
 
 // The programmer the D2XX calls of this process talk to; made from the environment at first use.
 Programmer& Current();
+// What its chip file keeps: Win_Mcu9's programs say before the programmer is first used that it
+// is the PIC.
+void Set_Chip_File_Kind(Chip_File_Kind kind);
 // Replaces it with a fresh one (tests); the old one is closed as if unplugged.
 Programmer& Install(Options options = {});
 

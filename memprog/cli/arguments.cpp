@@ -47,7 +47,18 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Firmware), "firmware", "firmware FILE", 1, 1, 0},
 };
 
-enum Opt { kDevice, kFormat, kOut_Format, kSplit, kSwap, kRange_Value, kFill_Value, kStep, kHelp };
+enum Opt {
+  kDevice,
+  kFormat,
+  kOut_Format,
+  kSplit,
+  kSwap,
+  kRange_Value,
+  kFill_Value,
+  kStep,
+  kWrap,
+  kHelp
+};
 
 constexpr Option_Form kOptions[] = {
     {"--device", 'd', kDevice, kDevice_Group, true},
@@ -65,6 +76,7 @@ constexpr Option_Form kOptions[] = {
     {"--no-verify", 0, kStep, kSteps, false},
     {"--check-id", 0, kStep, kSteps, false},
     {"--erase", 0, kStep, kSteps, false},
+    {"--wrap", 0, kWrap, kIn_File, false},
     {"--help", 'h', kHelp, 0, false},
 };
 
@@ -149,6 +161,9 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
     }
     case kStep:
       Take_Step_Option(form.long_name, a_.steps);
+      break;
+    case kWrap:
+      a_.wrap = true;
       break;
     case kHelp:
       a_.help = true;

@@ -9,6 +9,7 @@
 
 #include "memprog/files/buffer_file.h"
 #include "proglink/console/command_line.h"
+#include "proglink/console/content_format.h"
 #include "proglink/console/program_steps.h"
 
 namespace memprog::cli {
@@ -47,9 +48,12 @@ struct Arguments {
   std::optional<std::string> device;
   File_Type in_format = File_Type::Binary;   // of the input file, when the command reads one
   File_Type out_format = File_Type::Binary;  // of the output file, when it writes one
-  std::optional<int> split;                  // program type: 0 byte, 1 even/high, 2 odd/low
-  bool swap = false;                         // R/W as Hi/Lo
-  proglink::console::Step_Options steps;     // program: --no-verify, --check-id, --erase
+  proglink::console::Format_Origin in_origin = proglink::console::Format_Origin::Option;
+  bool data_to_stdout = false;            // the output file is "-"
+  std::optional<int> split;               // program type: 0 byte, 1 even/high, 2 odd/low
+  bool swap = false;                      // R/W as Hi/Lo
+  proglink::console::Step_Options steps;  // program: --no-verify, --check-id, --erase
+  bool wrap = false;  // data beyond the part wrap onto it as in the window, instead of a refusal
   std::optional<uint8_t> fill;
   std::vector<Range_Entry> ranges;  // in the order the window's fields are filled
 };

@@ -35,7 +35,14 @@ int Firmware_Command(const Arguments& a, Session& s);
 // names that device (what it names is printed either way).
 int Check_Id(Session& s);
 
-// A command the selected device does not have: the message and where the usage is.
+// The input file (the first operand) loaded into the buffer in its format, settled by what it
+// holds where no option names it. Returns kGood, or kUsage when it will not load (the reason has
+// been shown).
+int Load_Input(const Arguments& a, Session& s);
+
+// A usage problem found once the device is known: the message and where the usage is.
+int Usage_Error(Session& s, const Usage_Problem& problem);
+// A command the selected device does not have.
 int Not_For_Device(Session& s, const std::string& what);
 
 }  // namespace memprog::cli

@@ -21,7 +21,7 @@ using Operation = proglink::Outcome (*)(Kv9&);
 
 // An operation on the buffer loaded from the input file.
 int With_Input(const Arguments& a, Session& s, Operation operation) {
-  if (!s.Load(a.operands[0], a.in_format)) return kUsage;
+  if (int status = Load_Input(a, s); status != kGood) return status;
   if (!s.Find_Programmer()) return kNoProgrammer;
   return s.Report(s.Run(operation));
 }
@@ -68,7 +68,7 @@ int Program_Command(const Arguments& a, Session& s) {
     return Not_For_Device(s,
                           "answers no electronic ID in the ID tables: --check-id cannot tell it "
                           "from another part");
-  if (!s.Load(a.operands[0], a.in_format)) return kUsage;
+  if (int status = Load_Input(a, s); status != kGood) return status;
   if (!s.Find_Programmer()) return kNoProgrammer;
   return proglink::console::Run_Steps({
       [&] { return a.steps.check_id ? Check_Id(s) : kGood; },

@@ -53,9 +53,12 @@ int Run_Command(const Arguments& a, Session& s) {
 
 }  // namespace
 
+int Usage_Error(Session& s, const Usage_Problem& problem) {
+  return proglink::console::Report_Usage(s.Err(), kProgram, problem);
+}
+
 int Not_For_Device(Session& s, const std::string& what) {
-  return proglink::console::Report_Usage(s.Err(), kProgram,
-                                         {"the " + s.k.ui["Device"].caption + " " + what, {}});
+  return Usage_Error(s, {"the " + s.k.ui["Device"].caption + " " + what, {}});
 }
 
 int Run_Kv9(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -70,6 +70,7 @@ void Session::Apply(const Arguments& a) {
   }
   if (k.Auto_Verify == 1) Auto_VerifyClick(k);
   Start_Blank(k);
+  k.Refuse_Beyond_Part = !a.wrap;
   if (a.fill) {
     FillClick(k);
     FillBoxClick(k, 2);  // "Fill Buffer With XX"

@@ -26,6 +26,8 @@ With the programmer:
                             set the clock: year, month, date, day of the week, hours,
                             minutes, seconds, calibration and century, in hex digits
   firmware FILE             update the programmer's firmware from FILE
+IN may be - for standard input (its format from -f, else from what it holds), OUT - for
+standard output (binary unless --out-format; the texts then go to stderr).
 
 Each step of a command prints its verdict on stdout (program: "Device is Programmed....", then
 the verify's). Blank check and verify list the first 20 bytes that differ, then their count and
@@ -36,8 +38,12 @@ Options:
                            maker's prefix (AT28C256, M27C322, 24C02); kv9 list shows them
   -f, --format FORMAT      format of the input file
       --out-format FORMAT  format of the output file
-                           FORMAT: bin, intel, motorola, tektronix or ascii; by default
-                           from the extension: .bin, .hex, .s19 .s28 .s37 .srec .mot, .tek, .asc
+                           FORMAT: bin, intel, motorola, tektronix or ascii; by default from
+                           the extension: .bin .rom .img, .hex .ihx .ihex, .s19 .s28 .s37 .srec
+                           .mot, .tek, .asc; an input file whose content is plainly another
+                           format than its name says is refused
+      --wrap               load a file with data beyond the part as the window does (hex
+                           addresses wrap at its size) instead of refusing it
       --split MODE         byte (the default), even (Word Even/High) or odd (Word Odd/Low)
       --swap               R/W as Hi/Lo: swap the two bytes of every pair
       --start HEX          Device Start= (0 to FFFFFF, cut to the device)

@@ -51,6 +51,7 @@ File_Ranges Ranges_Of(const Kv9& k) {
   r.Hex_Offset = k.Hex_Offset;
   const auto prg_type = static_cast<int>(k.Prg_Type);
   r.Prg_Type = prg_type >= 0 && prg_type <= 2 ? prg_type : 0;
+  r.Refuse_Beyond_Part = k.Refuse_Beyond_Part;
   return r;
 }
 
@@ -93,6 +94,7 @@ bool Load_File(Kv9& k, const std::string& path) {
     k.link.Memo1().Show(true);
   }
   const bool loaded = out.kind == Load_Outcome::Loaded || out.kind == Load_Outcome::Clipped;
+  k.Beyond_Part = out.beyond;
   switch (out.kind) {
     case Load_Outcome::Loaded:
     case Load_Outcome::Clipped:
@@ -106,6 +108,7 @@ bool Load_File(Kv9& k, const std::string& path) {
       break;
     case Load_Outcome::Not_Opened:
     case Load_Outcome::No_Data:
+    case Load_Outcome::Beyond_Part:
       k.host.Show_Message(out.message, proglink::Box::Information, kBox_Pos);
       break;
   }

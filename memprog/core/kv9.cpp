@@ -11,7 +11,7 @@ Kv9::Kv9(proglink::Host& h)
     : host(h),
       ui(h),
       link(h, ui, *this, proglink::Variant::Kv9()),
-      Image_Buffer(std::make_unique<uint8_t[]>(kImage_Size)),
+      Image_Buffer(Allocate_Image()),
       Editor(Image_Buffer.get()) {
   proglink::Start_Controls(ui, Kv9_Form());
   ui.Lines("Device_Box1", Device_List_Lines());

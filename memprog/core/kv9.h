@@ -8,6 +8,7 @@
 
 #include "common/app_folders.h"
 #include "memprog/catalogue/catalogue.h"
+#include "memprog/core/image_memory.h"
 #include "memprog/editor/buffer_editor.h"
 #include "memprog/image_size.h"
 #include "proglink/controls.h"
@@ -28,7 +29,7 @@ struct Kv9 : proglink::Device_Setup {
   proglink::Link link;
 
   // The image buffer: allocated once, all zero at start, never resized.
-  std::unique_ptr<uint8_t[]> Image_Buffer;
+  Image_Memory Image_Buffer;
 
   // ---- the selected device (Device_Setup holds the family, Vpp selection, device code, pass,
   // pulse, page size, the device range and what the link needs of the catalogue's kinds)
@@ -53,6 +54,10 @@ struct Kv9 : proglink::Device_Setup {
   int Edit_Field = 0;          // Edit_Add's Tag: which value the entry field edits
   std::string Open_File_Name;  // the open dialog's file name: the last file loaded
   Buffer_Editor Editor;        // the hex-and-character view of the buffer
+  // The command lines refuse a file with data beyond the part, which the window wraps onto it;
+  // Beyond_Part counts those bytes of the last file loaded.
+  bool Refuse_Beyond_Part = false;
+  uint64_t Beyond_Part = 0;
 
   // ---- electronic ID of the last identification (the link holds Id_Code)
   int Id_Mfg = 0;

@@ -11,9 +11,8 @@ void Save_Ascii(common::Atomic_File& file, const uint8_t* image, uint32_t last) 
   Text_Out out(file);
   for (uint32_t p = 0; p <= last; p += 16) {
     uint32_t count = std::min<uint32_t>(16, last - p + 1);
-    char* s = out.Line();
-    for (uint32_t i = 0; i < count; ++i) s = Put_Byte(s, image[p + i]);
-    out.End_Line(s);
+    uint32_t unused_sum = 0;
+    out.End_Line(Put_Bytes(out.Line(), image + p, count, unused_sum));
   }
 }
 

@@ -44,9 +44,13 @@ Load_Outcome Load_Buffer_File(const std::string& path, File_Type type, uint8_t* 
     progress.Status(kLoading_Text);
     progress.Pump();
   }
-  File_Source source(path, format->hex ? kHex_File_Limit : UINT64_MAX);
+  // A binary file's rest is passed over unread, which standard input cannot be: it is read up to
+  // as much as the buffer holds.
+  const bool stream = common::Is_Standard_Stream(path);
+  File_Source source(path, format->hex ? kHex_File_Limit : stream ? kImage_Size : UINT64_MAX);
   if (!source.File().Ok()) return Not_Opened(source.Error());
-  Load_Outcome outcome = Load_From_Source(source, type, path, image, ranges, progress);
+  Load_Outcome outcome =
+      Load_From_Source(source, type, stream ? "standard input" : path, image, ranges, progress);
   bool read_to_end = outcome.kind == Load_Outcome::Loaded || outcome.kind == Load_Outcome::Clipped;
   if (format->hex && read_to_end) progress.Status(kLoaded_Text);
   return outcome;

@@ -6,7 +6,10 @@
 // "Hex File Loaded...." when it was read to its end (Loaded, Clipped). Then the caller runs the
 // checksum and sets `StaticText4`; on Not_Opened and No_Data the buffer is unchanged; on Stopped
 // the bytes stored before the bad line stay (`stored` says how many), so the caller recomputes
-// the checksum when `stored` is not 0 but does not name the file as loaded.
+// the checksum when `stored` is not 0 but does not name the file as loaded; on Beyond_Part (the
+// command lines' refusal) the file is not named as loaded either.
+//
+// The path "-" is standard input, read up to the limit of the format, and standard output.
 //
 // Save: the hex types show "Saving Buffer to Hex File...." and, once the file is complete on
 // disk, "Hex File Saved....". A file is replaced only by a complete new one.
@@ -32,6 +35,10 @@ struct File_Ranges {
   int32_t Hex_End_Add = 0xFFFFFF;
   int32_t Hex_Offset = 0;  // added to every hex record address
   int Prg_Type = 0;        // 0 byte, 1 word even/high, 2 word odd/low
+  // The command lines' rule: data beyond the part (hex records past its last address, binary
+  // and ASCII hex bytes past its size from Buf_Start_Add) are counted and refuse the load, where
+  // the window wraps hex addresses at the device size and lays the rest out past the part.
+  bool Refuse_Beyond_Part = false;
 };
 
 // What a load or save shows while it runs.
@@ -47,12 +54,14 @@ class File_Progress {
 
 struct Load_Outcome {
   enum Kind {
-    Loaded,      // the whole file is in the buffer
-    Clipped,     // read to its end, but `dropped` bytes fell outside the buffer
-    Not_Opened,  // the file could not be opened; the buffer is unchanged
-    No_Data,     // nothing of the chosen format in the file, or none of it inside the hex range
-                 // and the buffer; the buffer is unchanged
-    Stopped,     // a malformed line or a read error ended the load; earlier bytes stay
+    Loaded,       // the whole file is in the buffer
+    Clipped,      // read to its end, but `dropped` bytes fell outside the buffer
+    Not_Opened,   // the file could not be opened; the buffer is unchanged
+    No_Data,      // nothing of the chosen format in the file, or none of it inside the hex range
+                  // and the buffer; the buffer is unchanged
+    Stopped,      // a malformed line or a read error ended the load; earlier bytes stay
+    Beyond_Part,  // read to its end with Refuse_Beyond_Part, but `beyond` bytes lie beyond the
+                  // part: not loaded, though the bytes within it are in the buffer
   };
   Kind kind = Loaded;
   std::string message;  // the message box text; empty when Loaded
@@ -60,6 +69,7 @@ struct Load_Outcome {
   size_t line = 0;      // the malformed line (Stopped), counting CR LF as one line end
   uint64_t stored = 0;  // bytes written to the buffer
   uint64_t dropped = 0;
+  uint64_t beyond = 0;  // bytes beyond the part (only counted with Refuse_Beyond_Part)
 };
 
 Load_Outcome Load_Buffer_File(const std::string& path, File_Type type, uint8_t* image,

@@ -15,15 +15,13 @@ constexpr uint32_t kSegment_Reach = 0x100000;
 void Record(Text_Out& out, uint32_t type, uint32_t address, const uint8_t* data, uint32_t count) {
   char* p = out.Line();
   *p++ = ':';
-  p = Put_Hex(p, count, 2);
-  p = Put_Hex(p, address & 0xFFFF, 4);
-  p = Put_Hex(p, type, 2);
+  p = Put_Byte(p, static_cast<uint8_t>(count));
+  p = Put_Byte(p, static_cast<uint8_t>(address >> 8));
+  p = Put_Byte(p, static_cast<uint8_t>(address));
+  p = Put_Byte(p, static_cast<uint8_t>(type));
   uint32_t sum = count + (address >> 8) + address + type;
-  for (uint32_t i = 0; i < count; ++i) {
-    p = Put_Byte(p, data[i]);
-    sum += data[i];
-  }
-  p = Put_Hex(p, (0x100 - (sum & 0xFF)) & 0xFF, 2);
+  p = Put_Bytes(p, data, count, sum);
+  p = Put_Byte(p, static_cast<uint8_t>(0x100 - (sum & 0xFF)));
   out.End_Line(p);
 }
 

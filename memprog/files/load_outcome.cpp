@@ -8,6 +8,7 @@ namespace {
 Load_Outcome With_Counts(Load_Outcome o, const Placer& placer) {
   o.stored = placer.Stored();
   o.dropped = placer.Dropped();
+  o.beyond = placer.Beyond();
   return o;
 }
 }  // namespace
@@ -23,7 +24,13 @@ Load_Outcome Not_Opened(const std::string& reason) {
 Load_Outcome Read_To_End(File_Type type, const std::string& path, const Placer& placer) {
   Load_Outcome o;
   bool laid_out = type == File_Type::Binary || type == File_Type::Ascii;  // from Buf_Start_Add
-  if (placer.Stored() == 0) {
+  if (placer.Beyond() != 0) {
+    o.kind = Load_Outcome::Beyond_Part;
+    o.message = std::to_string(placer.Beyond()) + " bytes of " + path +
+                " lie beyond the part, which takes " + std::to_string(uint64_t{placer.Mask()} + 1) +
+                (laid_out ? " bytes from Buffer Start" : " bytes from address 0") +
+                ", nothing was loaded";
+  } else if (placer.Stored() == 0) {
     // Loading it would mark the buffer loaded with none of the file in it.
     o.kind = Load_Outcome::No_Data;
     if (placer.Dropped() + placer.Skipped() == 0)

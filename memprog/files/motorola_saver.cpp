@@ -18,10 +18,7 @@ void Save_Motorola(common::Atomic_File& file, const uint8_t* image, uint32_t las
     s = Put_Hex(s, count + 4, 2);
     s = Put_Hex(s, p, 6);
     uint32_t sum = count + 4 + (p >> 16) + (p >> 8) + p;
-    for (uint32_t i = 0; i < count; ++i) {
-      s = Put_Byte(s, image[p + i]);
-      sum += image[p + i];
-    }
+    s = Put_Bytes(s, image + p, count, sum);
     s = Put_Hex(s, ~sum & 0xFF, 2);
     out.End_Line(s);
   }

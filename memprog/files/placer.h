@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "memprog/files/buffer_file.h"
 
@@ -20,11 +21,13 @@ class Placer {
   // Bytes laid out from buffer index `index` on; the index may lie outside the buffer.
   void Place_At(int64_t index, const uint8_t* data, size_t count);
   // Bytes of the file that lie past the buffer's end, counted without being read.
-  void Drop(uint64_t count) { dropped_ += count; }
+  void Drop(uint64_t count);
 
   uint32_t Mask() const { return mask_; }  // addresses wrap at the device size
   uint64_t Stored() const { return stored_; }
   uint64_t Dropped() const { return dropped_; }
+  // Bytes beyond the part, not stored (Refuse_Beyond_Part); the part takes Mask() + 1 bytes.
+  uint64_t Beyond() const { return beyond_; }
   // Bytes of records outside the hex range: skipped as asked, not lost.
   uint64_t Skipped() const { return skipped_; }
 
@@ -34,7 +37,9 @@ class Placer {
   uint8_t* image_;
   File_Progress& progress_;
   uint32_t offset_, start_, end_, mask_;
-  uint64_t stored_ = 0, dropped_ = 0, skipped_ = 0;
+  // With Refuse_Beyond_Part, the last buffer index of the part for laid-out bytes; else none.
+  std::optional<int64_t> part_end_;
+  uint64_t stored_ = 0, dropped_ = 0, skipped_ = 0, beyond_ = 0;
   uint64_t since_report_ = 0;
   bool reported_ = false;
 };

@@ -47,7 +47,17 @@ constexpr Command_Form kCommands[] = {
     {Id(Command::Firmware), "firmware", "firmware FILE", 1, 1, 0},
 };
 
-enum Opt { kDevice, kFormat, kOut_Format, kFill_Value, kFuse_Word, kVerify_Voltage, kStep, kHelp };
+enum Opt {
+  kDevice,
+  kFormat,
+  kOut_Format,
+  kFill_Value,
+  kFuse_Word,
+  kVerify_Voltage,
+  kStep,
+  kWrap,
+  kHelp
+};
 
 constexpr Option_Form kOptions[] = {
     {"--device", 'd', kDevice, kDevice_Group, true},
@@ -59,6 +69,7 @@ constexpr Option_Form kOptions[] = {
     {"--no-verify", 0, kStep, kSteps, false},
     {"--check-id", 0, kStep, kSteps, false},
     {"--erase", 0, kStep, kSteps, false},
+    {"--wrap", 0, kWrap, kIn_File, false},
     {"--help", 'h', kHelp, 0, false},
 };
 
@@ -69,7 +80,8 @@ constexpr size_t kWord_Digits = 4;
 
 using Named = Format_Name<File_Format>;
 constexpr Named kFormat_Names[] = {{"bin", kBinary}, {"hex", kIntel_Hex}};
-constexpr Named kExtensions[] = {{".bin", kBinary}, {".hex", kIntel_Hex}};
+constexpr Named kExtensions[] = {{".bin", kBinary},    {".rom", kBinary},    {".img", kBinary},
+                                 {".hex", kIntel_Hex}, {".ihx", kIntel_Hex}, {".ihex", kIntel_Hex}};
 
 std::optional<File_Format> Format_Of_Path(std::string_view path) {
   return proglink::console::Format_Of_Path<File_Format>(kExtensions, path);
@@ -120,6 +132,9 @@ std::optional<Usage_Problem> Parser::Take(const Option_Form& form, const std::st
     }
     case kStep:
       Take_Step_Option(form.long_name, a_.steps);
+      break;
+    case kWrap:
+      a_.wrap = true;
       break;
     case kHelp:
       a_.help = true;

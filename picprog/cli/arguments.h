@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "proglink/console/command_line.h"
+#include "proglink/console/content_format.h"
 #include "proglink/console/program_steps.h"
 
 namespace picprog::cli {
@@ -41,10 +42,13 @@ struct Arguments {
   std::optional<std::string> device;
   File_Format in_format = kBinary;   // of the input file, when the command reads one
   File_Format out_format = kBinary;  // of the output file, when it writes one
-  std::optional<std::string> fill;   // hex digits for FillEdit; the part's blank word otherwise
-  std::optional<uint16_t> fuse;      // --fuse, or the word of the fuse command
-  std::optional<int> verify_volts;   // V_Verify's item: 0 "3 Volts", 1 "5 Volts", 2 "6 Volts"
+  proglink::console::Format_Origin in_origin = proglink::console::Format_Origin::Option;
+  bool data_to_stdout = false;      // the output file is "-"
+  std::optional<std::string> fill;  // hex digits for FillEdit; the part's blank word otherwise
+  std::optional<uint16_t> fuse;     // --fuse, or the word of the fuse command
+  std::optional<int> verify_volts;  // V_Verify's item: 0 "3 Volts", 1 "5 Volts", 2 "6 Volts"
   proglink::console::Step_Options steps;  // program: --no-verify, --check-id, --erase
+  bool wrap = false;  // data beyond the buffer file folded or left out as in the window
 };
 
 using proglink::console::Usage_Problem;

@@ -7,6 +7,7 @@
 #include "picprog/core/version.h"
 #include "proglink/version_line.h"
 #include "progsim/ftd2xx_sim.h"
+#include "progsim/programmer.h"
 #include "usblink/backend_choice.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   if (proglink::Answer_Version(args, "mcu9", picprog::kVersion, proglink::Variant::Mcu9(),
                                std::cout))
     return 0;
+  progsim::Set_Chip_File_Kind(progsim::Chip_File_Kind::Pic);
   if (!Install_Backend_From_Environment(progsim::Backend(), "mcu9", std::cerr)) return 2;
   return picprog::cli::Run_Mcu9(args, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
 }

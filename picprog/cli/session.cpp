@@ -37,6 +37,7 @@ void Session::Select(int code) {
 
 void Session::Apply(const Arguments& a) {
   if (a.verify_volts) V_VerifyClick(m, *a.verify_volts);
+  m.Refuse_Beyond_Part = !a.wrap;
 }
 
 void Session::Fill(const Arguments& a) {

@@ -22,6 +22,8 @@ With the programmer:
   -d DEVICE program-ee IN    program the data EEPROM from IN
   -d DEVICE verify-ee IN     the bytes where the data EEPROM differs from IN
   firmware FILE              update the programmer's firmware from FILE
+IN may be - for standard input (its format from -f, else from what it holds), OUT - for
+standard output (binary unless --out-format; the texts then go to stderr).
 
 The buffer starts as the blank part (0FFF or 3FFF in every word) before IN is loaded. Where the
 part holds its factory oscillator calibration (12C5xx, 12F508/509, 12F629/675), program and
@@ -35,7 +37,12 @@ Options:
                              PIC (PIC16F877A, 16F84A); mcu9 list shows them
   -f, --format FORMAT        format of the input file
       --out-format FORMAT    format of the output file
-                             FORMAT: bin or hex; by default from the extension: .bin, .hex
+                             FORMAT: bin or hex; by default from the extension: .bin .rom
+                             .img, .hex .ihx .ihex; an input file whose content is plainly
+                             another format than its name says is refused
+      --wrap                 load a file with data beyond a buffer file (hex addresses from
+                             8000, a binary past 16,928 bytes) as the window does instead of
+                             refusing it
       --fill HEX             fill the buffer with this word instead of the blank part's
       --fuse HEX             the configuration word, set through the fuse editor
       --verify-voltage V     verify at 3, 5 (the default) or 6 volts

@@ -51,12 +51,14 @@ bool Load_File(Mcu9& m, const std::string& path) {
   bool loaded;
   if (Is_Hex(m)) {
     Progress(m, "Loading Buffer from Hex File....");
-    Hex_Load load = Load_Hex(path, m.Buf(), m.Fuse_Blank);
+    Hex_Load load = Load_Hex(path, m.Buf(), m.Fuse_Blank, m.Refuse_Beyond_Part);
     m.ui.Visible("StaticText2", false);
     loaded = load.Ok();
     message = load.Message();
+    m.Beyond_Part = load.refused_beyond ? load.Bytes_Beyond() : 0;
   } else {
-    message = Load_Bin(path, m.Buf());
+    m.Beyond_Part = 0;
+    message = Load_Bin(path, m.Buf(), m.Refuse_Beyond_Part ? &m.Beyond_Part : nullptr);
     loaded = message.empty();
   }
   if (loaded) m.ui.Caption("StaticText1", "Last File Loaded in Buffer=" + path);

@@ -47,6 +47,11 @@ struct Mcu9 : proglink::Device_Setup {
   Word_Editor Editor;
   std::string Open_File_Name;      // the open dialog's file name: the last buffer file chosen
   bool Fill_Entry_Spoilt = false;  // FillEdit's Tag: a key that is not hex was typed
+  // The command lines refuse a file with data beyond the buffer file's part of the buffer, which
+  // the window folds onto it (hex addresses from 8000) or leaves out; Beyond_Part counts those
+  // bytes of the last file loaded.
+  bool Refuse_Beyond_Part = false;
+  uint64_t Beyond_Part = 0;
 
   // ---- operations
   int Failure = 0;          // StaticText2's Tag: 1 once a mismatch is listed

@@ -5,13 +5,32 @@
 
 namespace picprog {
 
-std::string Load_Bin(const std::string& path, Pic_Buf& buf) {
+namespace {
+// How far past a buffer file standard input is read to count what lies beyond it.
+constexpr uint64_t kStream_Limit = 16 << 20;
+}  // namespace
+
+std::string Load_Bin(const std::string& path, Pic_Buf& buf, uint64_t* refused_beyond) {
   // Only the front of a longer file belongs to the buffer.
-  common::File_Data file = common::Read_File(path, kBin_File_Bytes, common::Over_Limit::Cut);
-  if (!file.Ok()) return file.error;
-  if (file.bytes.empty()) return path + " is empty, nothing was loaded";
-  for (size_t i = 0; i < file.bytes.size(); ++i) {
-    uint16_t byte = static_cast<uint8_t>(file.bytes[i]);
+  common::Input_File file(path, kStream_Limit, common::Over_Limit::Cut);
+  std::string bytes(kBin_File_Bytes, '\0');
+  size_t have = 0;
+  while (have < bytes.size()) {
+    ptrdiff_t n = file.Read(bytes.data() + have, bytes.size() - have);
+    if (n <= 0) break;
+    have += static_cast<size_t>(n);
+  }
+  if (!file.Ok()) return file.Error();
+  const std::string name = common::Is_Standard_Stream(path) ? "standard input" : path;
+  if (have == 0) return name + " is empty, nothing was loaded";
+  if (refused_beyond) {
+    *refused_beyond = file.Skip_Rest();
+    if (*refused_beyond > 0)
+      return std::to_string(*refused_beyond) + " bytes of " + name + " lie beyond the " +
+             std::to_string(kBin_File_Bytes) + " of a buffer file, nothing was loaded";
+  }
+  for (size_t i = 0; i < have; ++i) {
+    uint16_t byte = static_cast<uint8_t>(bytes[i]);
     uint16_t& word = buf[i / 2];
     word = i % 2 == 0 ? static_cast<uint16_t>((word & 0xFF00) | byte)
                       : static_cast<uint16_t>((word & 0x00FF) | byte << 8);

@@ -67,7 +67,7 @@ void Append_Record(std::string& out, uint32_t byte_address, const uint16_t* word
 
 std::string Hex_Load::Message() const {
   std::string text = error;
-  if (words_outside > 0) {
+  if (words_outside > 0 && !refused_beyond) {
     if (!text.empty()) text += "\n";
     text += std::to_string(words_outside) +
             " words of the file lie beyond the buffer (above word 2FFF) and were not loaded.";
@@ -75,7 +75,7 @@ std::string Hex_Load::Message() const {
   return text;
 }
 
-Hex_Load Read_Hex(std::string_view text, Pic_Buf& buf, uint16_t fuse_blank) {
+Hex_Load Read_Hex(std::string_view text, Pic_Buf& buf, uint16_t fuse_blank, bool refuse_beyond) {
   Hex_Load result;
   uint32_t extended = 0;  // byte address the extended address records add
   size_t line_no = 0;
@@ -96,6 +96,10 @@ Hex_Load Read_Hex(std::string_view text, Pic_Buf& buf, uint16_t fuse_blank) {
     if (type == 1) break;
     if (extension) extended = type == 2 ? value << 4 : value << 16;
     uint32_t first = extended == 0 ? (address & 0x7FFF) / 2 : (extended + address) / 2;
+    if (extended == 0 && address > 0x7FFF) {
+      result.words_wrapped += words;
+      if (refuse_beyond) continue;
+    }
     for (size_t i = 0; i < words; ++i) {
       size_t index = first + i;
       if (index >= buf.size()) {
@@ -110,10 +114,17 @@ Hex_Load Read_Hex(std::string_view text, Pic_Buf& buf, uint16_t fuse_blank) {
   return result;
 }
 
-Hex_Load Load_Hex(const std::string& path, Pic_Buf& buf, uint16_t fuse_blank) {
+Hex_Load Load_Hex(const std::string& path, Pic_Buf& buf, uint16_t fuse_blank, bool refuse_beyond) {
   common::File_Data file = common::Read_File(path, kMax_Hex_File);
   if (!file.Ok()) return {.error = file.error};
-  Hex_Load load = Read_Hex(file.bytes, buf, fuse_blank);
+  Hex_Load load = Read_Hex(file.bytes, buf, fuse_blank, refuse_beyond);
+  if (refuse_beyond && load.Ok() && load.Bytes_Beyond() > 0) {
+    load.error = std::to_string(load.Bytes_Beyond()) + " bytes of " +
+                 (common::Is_Standard_Stream(path) ? "standard input" : path) +
+                 " lie beyond the buffer's byte addresses 0000-5FFF, nothing was loaded.";
+    load.refused_beyond = true;
+    return load;
+  }
   // A file with no word for the buffer is not loaded: the window would name it as the buffer's.
   if (load.Ok() && load.words_stored == 0)
     return {.error = load.words_outside > 0

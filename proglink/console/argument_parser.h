@@ -10,12 +10,14 @@
 #include <variant>
 #include <vector>
 
+#include "common/input_file.h"
 #include "proglink/console/command_line.h"
+#include "proglink/console/content_format.h"
 
 namespace proglink::console {
 
-// `Arguments` has `help`, `id` (the command), `operands`, `console`, `in_format` and
-// `out_format`.
+// `Arguments` has `help`, `id` (the command), `operands`, `console`, `in_format` with
+// `in_origin`, and `out_format` with `data_to_stdout`.
 template <class Arguments, class Format>
 class Argument_Parser {
  public:
@@ -58,18 +60,24 @@ class Argument_Parser {
   std::optional<Format> in_, out_;  // as -f and --out-format name them
 
  private:
+  // Standard input without -f is known by its content once it is read; standard output without
+  // --out-format takes the front end's default format (binary).
   std::optional<Usage_Problem> Check_Files(const Command_Form& c) {
     if (c.groups & kIn_File) {
       const std::string& in = a_.operands.front();
-      if (!in_) in_ = format_of_path_(in);
-      if (!in_) return Unknown_Format(in, "-f");
-      a_.in_format = *in_;
+      a_.in_origin = in_                              ? Format_Origin::Option
+                     : common::Is_Standard_Stream(in) ? Format_Origin::Content
+                                                      : Format_Origin::Extension;
+      if (a_.in_origin == Format_Origin::Extension) in_ = format_of_path_(in);
+      if (!in_ && a_.in_origin != Format_Origin::Content) return Unknown_Format(in, "-f");
+      if (in_) a_.in_format = *in_;
     }
     if (c.groups & kOut_File) {
       const std::string& out = a_.operands.back();
-      if (!out_) out_ = format_of_path_(out);
-      if (!out_) return Unknown_Format(out, "--out-format");
-      a_.out_format = *out_;
+      a_.data_to_stdout = common::Is_Standard_Stream(out);
+      if (!out_ && !a_.data_to_stdout) out_ = format_of_path_(out);
+      if (!out_ && !a_.data_to_stdout) return Unknown_Format(out, "--out-format");
+      if (out_) a_.out_format = *out_;
     }
     return std::nullopt;
   }

@@ -16,8 +16,8 @@
 namespace proglink::console {
 
 // What a front end is made of. `Session` is a Front_End built from the two streams and the
-// terminal flag, with Select(code) and Apply(arguments); `Arguments` has `help`, `device` and
-// `console`.
+// terminal flag, with Select(code) and Apply(arguments); `Arguments` has `help`, `device`,
+// `console` and `data_to_stdout`.
 template <class Session, class Arguments>
 struct Front_End_Parts {
   const char* program;  // "kv9"
@@ -46,7 +46,8 @@ int Run_Front_End(const Front_End_Parts<Session, Arguments>& parts,
   }
   const int code = m.code;
   Interrupt_Catcher catcher;
-  Session s(out, err, terminal);
+  // Data written to standard output leave it to them: every text goes to stderr.
+  Session s(a.data_to_stdout ? err : out, err, terminal);
   s.Start_Run(a.console, code ? std::optional(m.caption) : std::nullopt,
               code ? std::optional(code) : std::nullopt);
   if (code != 0) {

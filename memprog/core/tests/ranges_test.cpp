@@ -126,6 +126,29 @@ TEST_F(RangesTest, ChecksumOfTheLargestDeviceInWordModeStaysInTheBuffer) {
   EXPECT_EQ(k->Chk_Sum, static_cast<uint16_t>(kImage_Size));
 }
 
+TEST_F(RangesTest, ChecksumSumsEveryByteWhateverTheStartAndLength) {
+  // Catches a fast sum that drops the bytes before or after its 8-byte steps, or overflows.
+  for (uint32_t i = 0; i < 0x20000; ++i) k->Image_Buffer[i] = static_cast<uint8_t>(0xFF - i % 7);
+  const std::pair<int32_t, int32_t> kRanges[] = {{0, 0}, {1, 6}, {3, 0x1000A}, {7, 0x1FFFF}};
+  for (auto [start, end] : kRanges) {
+    k->Dev_Start_Add = start;
+    k->Dev_End_Add = end;
+    uint32_t want = 0;
+    for (int32_t i = start; i <= end; ++i) want += k->Image_Buffer[i];
+    Checksum(*k);
+    EXPECT_EQ(k->Chk_Sum, static_cast<uint16_t>(want)) << start << ".." << end;
+  }
+}
+
+TEST_F(RangesTest, FillWithZerosAfterAnotherFillClearsEveryByte) {
+  FillClick(*k);
+  FillBoxClick(*k, 1);
+  FillClick(*k);
+  FillBoxClick(*k, 0);  // gives the pages back rather than writing them
+  EXPECT_TRUE(std::all_of(k->Image_Buffer.get(), k->Image_Buffer.get() + kImage_Size,
+                          [](uint8_t b) { return b == 0; }));
+}
+
 TEST_F(RangesTest, FillCoversTheWholeBuffer) {
   FillClick(*k);
   EXPECT_TRUE(Visible("FillBox"));

@@ -35,6 +35,41 @@ TEST_F(Loaders, IntelBasesAddUpAndWrapAtTheDeviceSize) {
   EXPECT_EQ(image[0x30005], 0x33);
 }
 
+TEST_F(Loaders, UnderTheCommandLinesRuleDataBeyondThePartRefuseTheLoad) {
+  struct Row {
+    const char* fault;
+    File_Type type;
+    int32_t last, buffer_start;
+    std::string text;
+    uint64_t beyond;
+    uint32_t at;  // where the file's first byte must land (beyond == 0)
+  } rows[] = {
+      {"a mask of a 384 KiB part moves a record inside it", File_Type::Intel, 0x5FFFF, 0,
+       ":020000040002F8\n:0100000011EE\n", 0, 0x20000},
+      {"the bytes of a record past the end are stored or lost unsaid", File_Type::Intel, 0x7FFF, 0,
+       ":04FFFE0011223344FF\n:020000040000FA\n:047FFE0011223344FF\n", 2 + 4, 0},
+      {"a binary longer than the part is cut unsaid", File_Type::Binary, 0x7FFF, 0,
+       std::string(40000, 'x'), 7232, 0},
+      {"a binary is measured from 0, not from Buffer Start", File_Type::Binary, 0xFF, 0x100,
+       std::string(0x100, 'x'), 0, 0x100},
+  };
+  for (const Row& r : rows) {
+    ranges = {.Buf_Start_Add = r.buffer_start, .Dev_End_Add = r.last, .Dev_Last_Add = r.last};
+    ranges.Refuse_Beyond_Part = true;
+    std::fill(image.begin(), image.end(), 0);
+    auto o = Load(r.type, r.text);
+    EXPECT_EQ(o.beyond, r.beyond) << r.fault;
+    EXPECT_EQ(o.kind, r.beyond ? Load_Outcome::Beyond_Part : Load_Outcome::Loaded) << r.fault;
+    if (r.beyond == 0) {
+      EXPECT_NE(image[r.at], 0) << r.fault;
+    }
+  }
+  // The window's own rule stays: a record past a 32 KiB part wraps onto its start.
+  ranges = {.Dev_End_Add = 0x7FFF, .Dev_Last_Add = 0x7FFF};
+  EXPECT_EQ(Load(File_Type::Intel, ":0180000055EE\n").kind, Load_Outcome::Loaded);
+  EXPECT_EQ(image[0], 0x55);
+}
+
 TEST_F(Loaders, HexOffsetMovesTheFileAndTheRangeSkipsRecords) {
   ranges.Hex_Offset = 0x8000;
   Load(File_Type::Intel, ":0100000044EE\n:0190000045EE\n");

@@ -68,7 +68,8 @@ TEST(Mcu9Arguments, OptionsOnlyWhereTheyMeanSomething) {
   EXPECT_EQ(Problem({"-d", "1", "fuse", "1D", "--fill", "0"}),
             "option --fill does not apply to fuse");
   EXPECT_EQ(Problem({"-d", "1", "list"}), "option -d does not apply to list");
-  EXPECT_EQ(Problem({"probe", "--swap"}), "unknown option '--swap'");  // kv9's, not mcu9's
+  EXPECT_EQ(Problem({"probe", "--swap"}),
+            "unknown option '--swap'; did you mean '--wrap'?");  // kv9's, not mcu9's
 }
 
 class Mcu9UsageTest : public Mcu9Test {};
