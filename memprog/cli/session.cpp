@@ -82,11 +82,16 @@ void Session::Apply(const Arguments& a) {
 bool Session::Load(const std::string& path, File_Type type) {
   if (Interrupted()) return false;
   if (k.File_Type != static_cast<int>(type)) File_TypeClick(k, static_cast<int>(type));
-  // What the load notes in the message area explains a failure: stderr, not the results.
+  // What the load notes in the message area explains a failure: stderr, not the results, and
+  // not again when a box has just said it.
+  const size_t boxes = host.Boxes().size();
   host.Hold_Lines(true);
   const bool loaded = Run_With_File(path, [this] { return Load_ButClick(k); });
   host.Hold_Lines(false);
-  for (const std::string& line : host.Take_Held_Lines()) Err() << line << '\n';
+  const std::vector<std::string> said(host.Boxes().begin() + static_cast<long>(boxes),
+                                      host.Boxes().end());
+  for (const std::string& line : host.Take_Held_Lines())
+    if (std::find(said.begin(), said.end(), line) == said.end()) Err() << line << '\n';
   return loaded;
 }
 

@@ -39,7 +39,7 @@ class Text_Out {
   }
 
  private:
-  static constexpr size_t kBlock = 1 << 20;
+  static constexpr size_t kBlock = 1 << 16;  // stays in the cache between the formatting and the write
 
   common::Atomic_File& file_;
   std::unique_ptr<char[]> buf_;

@@ -90,6 +90,8 @@ TEST_F(InputFilesTest, FilesAsPeopleHandThemOver) {
        0, "2\nuntouched\n", "7232 bytes of long.bin lie beyond the part, which takes 32768 bytes"},
       {"a record past the part wraps onto its start", "$KV9 -d 27C256 checksum wraps.hex", 2, "",
        "2 bytes of wraps.hex lie beyond the part"},
+      {"a refusal says its reason twice",
+       "$KV9 -d 27C256 checksum wraps.hex 2>&1 | grep -c 'lie beyond the part'", 0, "1\n", ""},
       {"--wrap does not load as the window does",
        "$KV9 -d 27C256 --wrap checksum long.bin && $KV9 -d 27C256 --wrap convert wraps.hex - | "
        "head -c 2 | od -An -tx1",
