@@ -69,11 +69,10 @@ Options:
       --version            the version of kv9 and the programmer firmware it requires
   -h, --help               this text
 
-Exit status: 0 good; 1 the device failed the operation, or list TEXT found nothing; 2 bad
-usage or a bad input file;
-3 programmer not found or lost; 128 + N stopped by signal N: 130 Ctrl-C, 143 SIGTERM, 129 SIGHUP
-(the operation stops at its next block and the programmer is reset; a second one ends kv9 at
-once).
+Exit status: 0 good; 1 the device failed the operation, or list TEXT found nothing;
+2 bad usage or a bad input file (nothing was sent); 3 programmer not found, stopped answering
+or lost; 128 + N stopped by signal N: 130 Ctrl-C, 143 SIGTERM, 129 SIGHUP (the operation stops
+at its next block and the programmer is reset; a second one ends kv9 at once).
 )";
 }
 

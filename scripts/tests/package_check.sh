@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package as a user gets it: built, unpacked into a scratch root with dpkg-deb, and
 # its programs run from there: --version of all four (without a display), the catalogue, every
-# man page, every desktop entry, each window started offscreen in the configuration folder, and
+# man page, every desktop entry, the completion of both command lines, each window started
+# offscreen in the configuration folder, and
 # Win_KV9's help found in the installed data folder from a folder without a help file.
 # Usage: package_check.sh [BUILD_DIR]   (a build with the tests; default build)
 set -euo pipefail
@@ -36,7 +37,9 @@ done
 grep -q "27C256" "$root/list" || fail "kv9 list shows no 27C256"
 
 shopt -s nullglob
-for page in "$root"/usr/share/man/man1/*.1*; do
+pages=("$root"/usr/share/man/man1/*.1*)
+[ ${#pages[@]} -eq 4 ] || fail "${#pages[@]} man pages, not 4"
+for page in "${pages[@]}"; do
   warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man -l $page failed"
   [ -z "$warnings" ] || fail "man -l $page: $warnings"
 done
@@ -51,6 +54,17 @@ for entry in "${entries[@]}"; do
   [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no icon $icon"
 done
 [ -f "$root/usr/lib/udev/rules.d/99-kv9-programmer.rules" ] || fail "no udev rule"
+
+# The completion of each command line, as bash-completion loads it: commands, and device names
+# taken from the installed program's list.
+for p in kv9 mcu9; do
+  script=$root/usr/share/bash-completion/completions/$p
+  [ -f "$script" ] || fail "no bash completion for $p"
+  words=$(PATH=$bin:$PATH bash -c 'source "$1"; COMP_WORDS=("$2" -d "$3"); COMP_CWORD=2; \
+    _kv9; echo "${COMPREPLY[*]}"' _ "$script" "$p" "$([ $p = kv9 ] && echo 27C25 || echo 16F87)")
+  [[ " $words " == *" $([ $p = kv9 ] && echo 27C256 || echo 16F877A) "* ]] ||
+    fail "$p -d completes to: $words"
+done
 
 # Each window as the menu starts it: it makes the configuration folder, works in it (where its
 # settings file goes) and searches for the (simulated) programmer, which its trace shows; then it
