@@ -142,17 +142,31 @@ bool Holds_Ignoring_Case(std::string_view text, std::string_view part) {
 }
 
 Device_Match Find_Device(std::string_view name, const Catalogue_View& view) {
-  const Lookup lookup(view);
+  // A code or a caption as the catalogue writes it names one device without the name forms
+  // being built, which is most of a command line's start-up.
   std::optional<int64_t> number;
   if (All_Digits(name)) number = common::Parse_Decimal(name);
+  std::vector<int> codes;
+  for (const Catalogue_Name& e : view.entries)
+    if (((number && e.code == *number) || Equal_Ignoring_Case(e.caption, name)) &&
+        std::find(codes.begin(), codes.end(), e.code) == codes.end())
+      codes.push_back(e.code);
+  if (codes.size() == 1) {
+    // A device is called by the caption of its first entry.
+    auto first = std::find_if(view.entries.begin(), view.entries.end(),
+                              [&](const Catalogue_Name& e) { return e.code == codes.front(); });
+    Device_Match m;
+    m.code = first->code;
+    m.caption = first->caption;
+    return m;
+  }
+
+  const Lookup lookup(view);
   const std::string upper = Upper(name);
   const Maker_Split typed = Split_Maker(upper);
   bool as_written = true;
   auto found = lookup.Where([&](const Device_Names& d) {
-    return (number && d.code == *number) ||
-           std::any_of(view.entries.begin(), view.entries.end(), [&](const Catalogue_Name& e) {
-             return e.code == d.code && Equal_Ignoring_Case(e.caption, name);
-           });
+    return std::find(codes.begin(), codes.end(), d.code) != codes.end();
   });
   if (found.empty()) {
     as_written = false;
